@@ -1,0 +1,44 @@
+# make run    build and scan the bundled demo backup
+# make test   build, run the tests, then again under ASan+UBSan, then a short fuzz run
+# make bench  build in release mode and run the benchmarks
+JOBS ?= $(shell nproc)
+BUILD ?= build
+
+.PHONY: deps build run test test-sanitize fuzz bench clean
+
+deps:
+	./tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/cli/halvane-cli scan res/samples/demo.bkf
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-sanitize
+	$(MAKE) fuzz
+
+test-sanitize: deps
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON -DHALVANE_BUILD_GUI=OFF
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DHALVANE_FUZZ=ON -DHALVANE_BUILD_GUI=OFF -DBUILD_TESTING=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_scan
+	mkdir -p $(BUILD)-fuzz/corpus
+	cp tests/fuzz_regressions/* res/samples/demo.bkf $(BUILD)-fuzz/corpus/
+	./$(BUILD)-fuzz/fuzz/fuzz_scan -max_total_time=$${FUZZ_SECONDS:-60} -max_len=65536 -timeout=10 \
+	  -artifact_prefix=$(BUILD)-fuzz/ $(BUILD)-fuzz/corpus
+
+bench: deps
+	cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-release -j $(JOBS)
+	./bench/run.sh $(BUILD)-release
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-release
