@@ -11,7 +11,9 @@
 #include "reader/CatalogFile.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace halvane::app {
 
@@ -21,9 +23,11 @@ public:
 
     // Creates (or truncates) the store file.
     void Create(const std::string& path);
-    // Opens an existing store (for example a snapshot's records) read-only.
-    void OpenExisting(const std::string& path);
-    // Closes the file and deletes it.
+    // Opens records stored in another file read-only, from byte offset
+    // `first` on (a snapshot's records follow its 2108-byte header); only
+    // whole records count.
+    void OpenExisting(const std::string& path, std::uint64_t first = 0);
+    // Closes the file and deletes it (a file opened with OpenExisting is only closed).
     void CloseAndRemove() noexcept;
     [[nodiscard]] bool IsOpen() const { return file_.IsOpen(); }
     [[nodiscard]] const std::string& Path() const { return file_.Path(); }
@@ -33,11 +37,33 @@ public:
     std::uint32_t Append(reader::CatalogFile& record);
     // Record k; zero bytes where the store ends.
     [[nodiscard]] reader::CatalogFile Read(std::uint32_t k) const;
+    // Calls visit(k, record) for every record in order, reading in large blocks.
+    template <class Visit>
+    void ForEach(Visit&& visit) const;
     [[nodiscard]] std::uint32_t Count() const { return count_; }
 
 private:
+    // Reads records from k on into `bytes` (whole records); returns how many.
+    std::uint32_t ReadBlock(std::uint32_t k, std::vector<std::uint8_t>& bytes) const;
+
     platform::File file_;
+    std::uint64_t first_ = 0;
     std::uint32_t count_ = 0;
+    bool owned_ = false;
 };
+
+template <class Visit>
+void CatalogStore::ForEach(Visit&& visit) const
+{
+    std::vector<std::uint8_t> bytes;
+    for (std::uint32_t k = 1; k <= count_;) {
+        const std::uint32_t n = ReadBlock(k, bytes);
+        if (n == 0)
+            break;
+        for (std::uint32_t i = 0; i < n; ++i)
+            visit(k + i, reader::CatalogFile::FromBytes(std::span(bytes).subspan(i * kRecordSize, kRecordSize)));
+        k += n;
+    }
+}
 
 }  // namespace halvane::app

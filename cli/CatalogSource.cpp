@@ -46,7 +46,9 @@ private:
 
 }  // namespace
 
-CatalogSource::CatalogSource()
+CatalogSource::CatalogSource() = default;
+
+void CatalogSource::CreateStore()
 {
     std::string pattern = platform::UserTempFolder() + "cli-store-XXXXXX";
     const int fd = ::mkstemp(pattern.data());
@@ -64,6 +66,7 @@ CatalogSource::~CatalogSource()
 bool CatalogSource::Scan(const std::string& backupPath, reader::TraceSink& trace, bool quiet)
 {
     backupPath_ = backupPath;
+    CreateStore();
     ProgressBar bar("scan", quiet);
     ScanHost host(store_, trace, bar, backupPath);
     reader::BkfReader reader(host);
@@ -78,18 +81,15 @@ bool CatalogSource::Scan(const std::string& backupPath, reader::TraceSink& trace
     return !host.Failed();
 }
 
-bool CatalogSource::Load(const std::string& snapshotPath, bool quiet)
+bool CatalogSource::Load(const std::string& snapshotPath, bool)
 {
-    ProgressBar bar("load", quiet);
-    files::SnapshotReplay replay;
-    replay.fileFound = [this](const reader::CatalogFile& record) {
-        reader::CatalogFile copy = record;
-        (void)store_.Append(copy);
-    };
-    replay.progress = [&bar](const reader::ProgressRecord& p) { bar.Update(p.done, p.total); };
+    // The snapshot's records are read where they stand: a snapshot of a
+    // million records is 2 GiB, too much to copy for a listing.
     std::u16string backup;
-    if (!files::ReadSnapshot(snapshotPath, backup, replay))
+    if (!files::ReadSnapshotHeader(snapshotPath, backup))
         return false;
+    store_.CloseAndRemove();
+    store_.OpenExisting(snapshotPath, files::kSnapshotHeaderSize);
     backupPath_ = platform::Utf16ToUtf8(backup);
     return true;
 }

@@ -30,6 +30,8 @@ public:
     [[nodiscard]] const std::string& BackupPath() const { return backupPath_; }
 
 private:
+    void CreateStore();
+
     app::CatalogStore store_;
     std::string backupPath_;
 };

@@ -108,13 +108,12 @@ void PrintCatalog(const app::CatalogStore& store, Format format, const std::u16s
     CatalogPrinter printer(stdout, format);
     printer.Header();
     std::size_t count = 0;
-    for (std::uint32_t k = 1; k <= store.Count(); ++k) {
-        const reader::CatalogFile record = store.Read(k);
+    store.ForEach([&](std::uint32_t k, const reader::CatalogFile& record) {
         if (pattern != nullptr && files::WildcardMatch(*pattern, record.Path()) == 0)
-            continue;
+            return;
         printer.Record(k, record);
         ++count;
-    }
+    });
     printer.Footer(count);
 }
 
@@ -224,8 +223,7 @@ int Save(const Args& args)
         }
 
     std::vector<files::SaveRow> rows;
-    for (std::uint32_t k = 1; k <= source.Store().Count(); ++k) {
-        const reader::CatalogFile record = source.Store().Read(k);
+    source.Store().ForEach([&](std::uint32_t k, const reader::CatalogFile& record) {
         const std::u16string path = record.Path();
         bool take = patterns.empty() && wanted.empty();
         for (const auto& p : patterns)
@@ -233,7 +231,7 @@ int Save(const Args& args)
         take = take || std::find(wanted.begin(), wanted.end(), k) != wanted.end();
         if (take)
             rows.push_back({k, path, std::to_string(record.SizeField()) + " "});
-    }
+    });
     if (rows.empty()) {
         std::fprintf(stderr, "halvane-cli: No file is present in the list to save.\n");
         return kFailure;

@@ -72,7 +72,7 @@ bool IsSnapshotFile(const std::string& snapshotPath)
     }
 }
 
-bool ReadSnapshot(const std::string& snapshotPath, std::u16string& backupPath, SnapshotReplay& replay)
+bool ReadSnapshotHeader(const std::string& snapshotPath, std::u16string& backupPath)
 {
     if (!IsSnapshotFile(snapshotPath))
         return false;
@@ -86,6 +86,15 @@ bool ReadSnapshot(const std::string& snapshotPath, std::u16string& backupPath, S
             break;
         backupPath.push_back(unit);
     }
+    return true;
+}
+
+bool ReadSnapshot(const std::string& snapshotPath, std::u16string& backupPath, SnapshotReplay& replay)
+{
+    if (!ReadSnapshotHeader(snapshotPath, backupPath))
+        return false;
+    platform::File file(snapshotPath, platform::File::Mode::Read);
+    file.Seek(kSnapshotHeaderSize);
     const std::uint64_t length = file.Length();
     std::uint64_t p = kSnapshotHeaderSize;
     std::array<std::uint8_t, CatalogFile::kSize> bytes{};

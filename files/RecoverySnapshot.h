@@ -37,6 +37,9 @@ struct SnapshotReplay {
 // string must equal the signature exactly. False for a file that cannot be read.
 [[nodiscard]] bool IsSnapshotFile(const std::string& snapshotPath);
 
+// Checks the signature and reads the backup path.
+[[nodiscard]] bool ReadSnapshotHeader(const std::string& snapshotPath, std::u16string& backupPath);
+
 // Reads the backup path and replays every whole record. False (and nothing
 // replayed) when the file is not a valid snapshot.
 [[nodiscard]] bool ReadSnapshot(const std::string& snapshotPath, std::u16string& backupPath, SnapshotReplay& replay);
