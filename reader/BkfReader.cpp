@@ -39,7 +39,7 @@ Hit FindHit(ScanBuffer& buffer, std::uint64_t from, std::uint64_t to)
     to = std::min(to, last);
     while (cur < to) {
         const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(to - cur, ScanBuffer::kMaxChunk));
-        const auto view = buffer.ViewAhead(cur, std::min<std::size_t>(want, 4096) + kHitBytes, want + kHitBytes);
+        const auto view = buffer.ViewAhead(cur, std::min<std::size_t>(want, 64) + kHitBytes, want + kHitBytes);
         const std::size_t count = std::min(view.size() - (kHitBytes - 1), want);
         const std::uint8_t* p = view.data();
         std::size_t off = 0;

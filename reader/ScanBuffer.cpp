@@ -10,12 +10,16 @@ ScanBuffer::ScanBuffer(const platform::File& file, std::uint64_t length)
 {
 }
 
-void ScanBuffer::Fill(std::uint64_t pos, std::size_t len)
+void ScanBuffer::Fill(std::uint64_t pos, std::size_t len, bool readAhead)
 {
-    // Growing only while the reads follow each other keeps jumps cheap.
-    const bool sequential = filled_ != 0 && pos >= start_ && pos <= start_ + filled_;
-    chunk_ = sequential ? std::min(chunk_ * 4, kMaxChunk) : kMinChunk;
-    const std::size_t want = std::max(len, chunk_);
+    // Growing only while the search reads follow each other keeps jumps
+    // cheap; a block read for a decoder reads just that block.
+    std::size_t want = len;
+    if (readAhead) {
+        const bool sequential = filled_ != 0 && pos >= start_ && pos <= start_ + filled_;
+        chunk_ = sequential ? std::min(chunk_ * 4, kMaxChunk) : kMinChunk;
+        want = std::max(len, chunk_);
+    }
     if (buffer_.size() < want + kPadding)
         buffer_.resize(want + kPadding);
     std::size_t got = 0;
@@ -32,7 +36,7 @@ void ScanBuffer::Fill(std::uint64_t pos, std::size_t len)
 std::span<const std::uint8_t> ScanBuffer::ViewAhead(std::uint64_t pos, std::size_t len, std::size_t max)
 {
     if (filled_ == 0 || pos < start_ || pos - start_ + len > filled_)
-        Fill(pos, len);
+        Fill(pos, len, max > len);
     const std::size_t offset = static_cast<std::size_t>(pos - start_);
     return {buffer_.data() + offset, std::min(filled_ - offset, std::max(len, max))};
 }

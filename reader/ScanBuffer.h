@@ -17,8 +17,10 @@ namespace halvane::reader {
 
 class ScanBuffer final : public ByteSource {
 public:
-    static constexpr std::size_t kMinChunk = 4096;
-    static constexpr std::size_t kMaxChunk = 1 << 20;
+    // The largest block stays within a core's L2 cache: the search reads
+    // every byte right after the copy from the page cache.
+    static constexpr std::size_t kMinChunk = 2048;
+    static constexpr std::size_t kMaxChunk = 128 << 10;
     static constexpr std::size_t kPadding = 128;
 
     // The file must stay open while the buffer is used.
@@ -34,7 +36,8 @@ public:
     [[nodiscard]] std::uint64_t BytesRead() const { return bytesRead_; }
 
 private:
-    void Fill(std::uint64_t pos, std::size_t len);
+    // Reads len bytes from pos; a read-ahead fill reads a growing block.
+    void Fill(std::uint64_t pos, std::size_t len, bool readAhead);
 
     const platform::File& file_;
     std::uint64_t length_;
