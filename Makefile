@@ -1,10 +1,11 @@
-# make run    build and scan the bundled demo backup
+# make run    build and start the desktop program on the bundled demo backup
+# make run-cli build and scan the demo backup with the command-line tool
 # make test   build, run the tests, then again under ASan+UBSan, then a short fuzz run
 # make bench  build in release mode and run the benchmarks
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps build run test test-sanitize fuzz bench clean
+.PHONY: deps build run run-cli test test-sanitize fuzz bench screenshot clean
 
 deps:
 	./tools/install-deps.sh
@@ -14,7 +15,13 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
+	./$(BUILD)/app/halvane res/samples/demo.bkf
+
+run-cli: build
 	./$(BUILD)/cli/halvane-cli scan res/samples/demo.bkf
+
+screenshot: build
+	./tools/screenshot.sh $(BUILD) res/images/main-window.png
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -33,7 +33,8 @@ CatalogTree::Item& CatalogTree::AddChild(Item& parent, std::u16string text, bool
     return added;
 }
 
-CatalogTree::Item* CatalogTree::InsertPath(const std::u16string& path, std::uint32_t record)
+CatalogTree::Item* CatalogTree::InsertPath(const std::u16string& path, std::uint32_t record, AddedFn added,
+                                           void* context)
 {
     const std::u16string fileName = FileNamePart(path);
     // After a file item the parent is "none": the search goes on among the top level.
@@ -51,11 +52,15 @@ CatalogTree::Item* CatalogTree::InsertPath(const std::u16string& path, std::uint
         if (token != fileName) {
             parent = &AddChild(*parent, token, false);
             ++count_;
+            if (added != nullptr)
+                added(context, *parent, false);
         } else {
             fileItem = &AddChild(*parent, token, true);
             fileItem->isFile = true;
             fileItem->record = record;
             ++count_;
+            if (added != nullptr)
+                added(context, *fileItem, true);
             parent = &top_;
         }
     }

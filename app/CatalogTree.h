@@ -31,7 +31,10 @@ public:
         Item* parent = nullptr;
         std::list<std::unique_ptr<Item>> children;
         std::unordered_map<std::u16string, Item*> byText;
+        void* view = nullptr;      // the view's item for this one, not owned
     };
+    // Told of every item insertion adds: the item and whether it went first.
+    using AddedFn = void (*)(void* context, Item& item, bool asFirst);
 
     // Replaces everything by a single root item (the backup file's name).
     Item& Reset(const std::u16string& rootText);
@@ -42,7 +45,8 @@ public:
 
     // Inserts a record path; returns the item added for the file, or null
     // when the path added no file item.
-    Item* InsertPath(const std::u16string& path, std::uint32_t record);
+    Item* InsertPath(const std::u16string& path, std::uint32_t record, AddedFn added = nullptr,
+                     void* context = nullptr);
 
     // Sets an item's state on it and all its descendants.
     static void SetChecked(Item& item, bool checked);

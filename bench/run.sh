@@ -43,3 +43,10 @@ rm -rf "$dir/saved" && mkdir -p "$dir/saved"
 t=$(seconds "$cli" save "$dir/small-10k.bkf" --quiet --to "$dir/saved")
 echo "save:     $t s, $(awk -v t="$t" 'BEGIN { printf "%d", 10000 / t }') files/s"
 rm -rf "$dir/saved"
+
+if [ -x "$build/bench/tree_bench" ]; then
+  echo "== the catalog tree through the real file-found handler (offscreen)"
+  "$build/bench/tree_bench" 100000 1 2>/dev/null
+  "$build/bench/tree_bench" 100000 5000 2>/dev/null
+  "$build/bench/tree_bench" 200000 1 2>/dev/null
+fi

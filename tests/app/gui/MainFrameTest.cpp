@@ -1,0 +1,248 @@
+// The main window driven offscreen with scripted dialogs.
+#include "app/qt/MainFrame.h"
+#include "files/TempFolders.h"
+#include "platform/qt/SingleInstance.h"
+#include "tests/app/gui/ScriptedDialogs.h"
+#include "tests/support/BackupBuilder.h"
+#include "tests/support/TempDir.h"
+#include "widgets/RibbonBar.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace halvane::testing {
+namespace {
+
+QStringList LogLines(const app::CMainFrame& frame)
+{
+    QStringList lines;
+    for (int i = 0; i < frame.Log()->count(); ++i)
+        lines.append(frame.Log()->item(i)->text());
+    return lines;
+}
+
+QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        if (item->child(i)->text(0) == text)
+            return item->child(i);
+    return nullptr;
+}
+
+QStringList Rows(const QTreeWidget* list)
+{
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const auto* r = list->topLevelItem(i);
+        rows.append(r->text(0) + "|" + r->text(1) + "|" + r->text(2));
+    }
+    return rows;
+}
+
+class MainFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+        BackupBuilder b;
+        b.Set(1, u"Daily", u"", u"admin").Volume(u"C:").Directory({u"Mail"});
+        b.File(u"priv1.edb", Bytes(5000, 1)).File(u"priv1.stm", Bytes(700, 2));
+        b.Directory({u"Mail", u"Logs"}).File(u"E00.log", Bytes(10, 3));
+        b.Directory({u"Other"}).File(u"a.txt", Bytes(3, 4));
+        backup = dir.File("demo.bkf");
+        WriteFile(backup, b.Data());
+        frame = std::make_unique<app::CMainFrame>(dialogs);
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        ::unsetenv("XDG_RUNTIME_DIR");
+    }
+    void OpenAndWait(const std::string& path)
+    {
+        dialogs.files.push_back(QString::fromStdString(path));
+        frame->OnOpen();
+        frame->WaitForWorker();
+    }
+
+    TempDir runtime;
+    TempDir dir;
+    std::string backup;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<app::CMainFrame> frame;
+};
+
+TEST_F(MainFrame, OpenScansAndBuildsTreeListLogAndStore)
+{
+    OpenAndWait(backup);
+    EXPECT_EQ(frame->RecoveredFiles(), 4);
+    EXPECT_EQ(frame->ProcessRunning().load(), 0);
+    EXPECT_EQ(frame->StatusElement(328), nullptr) << "status elements removed at the end";
+    EXPECT_EQ(dialogs.filters, QStringList{".exchange bkf Files (*bkf)"});
+
+    const QStringList log = LogLines(*frame);
+    ASSERT_GE(log.size(), 15);
+    EXPECT_EQ(log[0], "");
+    EXPECT_EQ(log[1], QString::fromStdString(backup) + " File is selected for recovery....");
+    EXPECT_TRUE(log[3].startsWith("Exchange BKF file size is: "));
+    EXPECT_TRUE(log[5].startsWith("Nelvar Exchange BKF file Recovery process starts.  "));
+    EXPECT_EQ(log[7], "priv1.edb  file found.          File Size(Bytes): 5000 ");
+    EXPECT_EQ(log[log.size() - 3], "Number of Recovered files: 4");
+    EXPECT_TRUE(log.back().startsWith("Nelvar Halvane process completed.  "));
+
+    // Tree: root, label+drive, folders; everything checked after the scan.
+    QTreeWidget* tree = frame->Tree();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    EXPECT_EQ(root->text(0), "demo.bkf");
+    EXPECT_EQ(root->checkState(0), Qt::Checked);
+    QTreeWidgetItem* mail = Child(Child(root, "BKFSET1(Dailyadmin)C"), "Mail");
+    ASSERT_NE(mail, nullptr);
+
+    EXPECT_EQ(frame->OnTreeItemClicked(mail), 1);
+    EXPECT_EQ(Rows(frame->FileList()),
+              (QStringList{"priv1.stm|Exchange Streaming File|700 ", "priv1.edb|Exchange Database|5000 ", "Logs|Folder|"}));
+    EXPECT_EQ(frame->OnTreeItemClicked(Child(mail, "priv1.edb")), 1);
+    EXPECT_EQ(Rows(frame->FileList()), QStringList{"priv1.edb|Exchange Database|5000 "});
+
+    const auto& store = frame->Store();
+    ASSERT_EQ(store.Count(), 4u);
+    EXPECT_EQ(std::filesystem::file_size(files::CatalogStorePath()), 4u * 2274u);
+    EXPECT_EQ(store.Read(3).Path(), u"BKFSET1(Dailyadmin)C\\Mail\\Logs\\E00.log");
+}
+
+TEST_F(MainFrame, RefusesWhatTheRulesRefuse)
+{
+    struct Case { std::string path; };
+    WriteFile(dir.File("upper.BKF"), {1});
+    WriteFile(dir.File("plain.txt"), {1});
+    for (const std::string& p : {dir.File("upper.BKF"), dir.File("plain.txt"), dir.File("missing.bkf")}) {
+        dialogs.messages.clear();
+        OpenAndWait(p);
+        EXPECT_EQ(dialogs.messages, QStringList{"Please select valid Exchange BKF file to recover."}) << p;
+        EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
+    }
+    // A folder named .bkf makes any file in it acceptable.
+    std::filesystem::create_directory(dir.File("x.bkf.d"));
+    WriteFile(dir.File("x.bkf.d") + "/backup", {0});
+    dialogs.messages.clear();
+    OpenAndWait(dir.File("x.bkf.d") + "/backup");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(frame->RecoveredFiles(), 0);
+    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+
+    // Right click before any file was found: no menu.
+    EXPECT_EQ(frame->OnTreeItemRClicked(frame->Tree()->topLevelItem(0), {}), 0);
+}
+
+TEST_F(MainFrame, WhileRunningOpenAndClicksAreRefused)
+{
+    frame->ProcessRunning() = 1;
+    dialogs.files.push_back(QString::fromStdString(backup));
+    frame->OnOpen();
+    EXPECT_EQ(dialogs.messages, QStringList{"Please stop the running process to open Exchange BKF file."});
+    EXPECT_EQ(frame->OnTreeItemClicked(nullptr), 0);
+    EXPECT_EQ(dialogs.messages.last(), "Please wait for the running process.");
+    frame->ProcessRunning() = 0;
+}
+
+TEST_F(MainFrame, StopAnsweredNoThenYes)
+{
+    frame->ProcessRunning() = 1;
+    dialogs.answers = {platform::kIdNo};
+    frame->OnStop();
+    EXPECT_EQ(frame->ProcessRunning().load(), 1);
+    EXPECT_EQ(dialogs.messages.last(), "Do you want to stop recovering file(s)?");
+    EXPECT_EQ(dialogs.styles.back(), 36);
+    dialogs.answers = {platform::kIdYes};
+    frame->OnStop();
+    EXPECT_EQ(frame->ProcessRunning().load(), 0);
+}
+
+TEST_F(MainFrame, StoppedScanStillWritesTheClosingLines)
+{
+    // A large backup so that Stop arrives while the scan runs.
+    BackupBuilder b;
+    b.Set(1, u"S", u"", u"u").Volume(u"C:").Directory({u"d"});
+    for (int i = 0; i < 3000; ++i)
+        b.File(u"f" + std::u16string(1, char16_t(u'A' + i % 26)) + std::u16string(1, char16_t(u'a' + i / 26 % 26)) +
+                   std::u16string(1, char16_t(u'0' + i / 676)),
+               Bytes(10, 1));
+    WriteFile(dir.File("big.bkf"), b.Data());
+    dialogs.files.push_back(QString::fromStdString(dir.File("big.bkf")));
+    dialogs.answers = {platform::kIdYes};
+    frame->OnOpen();
+    while (frame->RecoveredFiles() < 10 && frame->WorkerRunning())
+        QCoreApplication::processEvents();
+    frame->OnStop();
+    frame->WaitForWorker();
+    EXPECT_LT(frame->RecoveredFiles(), 3000);
+    const QStringList log = LogLines(*frame);
+    EXPECT_EQ(log[log.size() - 3], "Number of Recovered files: " + QString::number(frame->RecoveredFiles()));
+}
+
+TEST_F(MainFrame, SecondOpenReplacesTheCatalog)
+{
+    OpenAndWait(backup);
+    BackupBuilder b;
+    b.File(u"only", {1});
+    WriteFile(dir.File("second.bkf"), b.Data());
+    OpenAndWait(dir.File("second.bkf"));
+    EXPECT_EQ(frame->RecoveredFiles(), 1);
+    EXPECT_EQ(frame->Store().Count(), 1u);
+    EXPECT_EQ(std::filesystem::file_size(files::CatalogStorePath()), 2274u);
+    EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "second.bkf");
+}
+
+TEST_F(MainFrame, ContextMenuExpandsAndCollapses)
+{
+    OpenAndWait(backup);
+    frame->m_scriptedMenuChoice = 32772;
+    EXPECT_EQ(frame->OnTreeItemRClicked(nullptr, {}), 1);
+    EXPECT_FALSE(frame->Tree()->topLevelItem(0)->isExpanded());
+    frame->m_scriptedMenuChoice = 32771;
+    EXPECT_EQ(frame->OnTreeItemRClicked(nullptr, {}), 1);
+    EXPECT_TRUE(frame->Tree()->topLevelItem(0)->child(0)->isExpanded());
+}
+
+TEST_F(MainFrame, RibbonAndPanes)
+{
+    auto* ribbon = frame->Ribbon();
+    EXPECT_EQ(ribbon->Button(app::kCmdOpen)->toolTip(), "Open Exchange BKF file");
+    EXPECT_FALSE(ribbon->Button(app::kCmdStop)->isEnabled());
+    EXPECT_EQ(frame->windowTitle(), "Nelvar Halvane v22.0");
+    EXPECT_EQ(frame->OutputTabs()->tabText(0), "Log Window");
+    EXPECT_EQ(frame->OutputTabs()->tabText(1), "File Viewer");
+    EXPECT_EQ(frame->PropertyGrid()->topLevelItem(0)->text(0), "Exchange BKF File Information");
+}
+
+TEST(SingleInstance, SecondLockIsRefusedAndFreedWithTheFirst)
+{
+    TempDir dir;
+    const std::string lock = dir.File("lock");
+    auto first = std::make_unique<platform::SingleInstance>(lock);
+    EXPECT_FALSE(first->AnotherIsRunning());
+    {
+        platform::SingleInstance second(lock);
+        EXPECT_TRUE(second.AnotherIsRunning());
+    }
+    first.reset();
+    platform::SingleInstance third(lock);
+    EXPECT_FALSE(third.AnotherIsRunning());
+}
+
+}  // namespace
+}  // namespace halvane::testing
+
+int main(int argc, char** argv)
+{
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
