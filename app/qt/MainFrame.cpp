@@ -453,7 +453,10 @@ void CMainFrame::ItemAdded(void* self, CatalogTree::Item& item, bool asFirst)
     item.view = view;
     QTreeWidgetItem* parent = item.parent != nullptr ? frame->ViewItem(*item.parent) : nullptr;
     if (parent == nullptr) {
-        frame->m_tree->addTopLevelItem(view);
+        if (asFirst)
+            frame->m_tree->insertTopLevelItem(0, view);
+        else
+            frame->m_tree->addTopLevelItem(view);
         return;
     }
     if (asFirst)

@@ -65,11 +65,16 @@ TEST(CatalogTree, InsertionEdgeCases)
     EXPECT_EQ(tree.InsertPath(u"\\S\\\\x.edb", 5), nullptr) << "empty tokens are skipped";
     EXPECT_EQ(tree.ItemCount(), before);
     // A folder component equal to the file name is taken as the file.
+    // The second "same" comes after the file item, among the top level, and
+    // is inserted there first: it becomes the first top-level item.
+    CatalogTree::Item* root = tree.Root();
     tree.InsertPath(u"T\\same\\same", 6);
-    const auto* same = CatalogTree::FindChild(*CatalogTree::FindChild(*tree.Root(), u"T"), u"same");
+    const auto* same = CatalogTree::FindChild(*CatalogTree::FindChild(*root, u"T"), u"same");
     ASSERT_NE(same, nullptr);
     EXPECT_TRUE(same->isFile);
     EXPECT_EQ(same->record, 6u);
+    EXPECT_EQ(tree.Root()->text, u"same");
+    EXPECT_EQ(tree.TopLevel().children.size(), 2u);
 }
 
 TEST(CatalogTree, CheckStatesPropagate)
