@@ -242,6 +242,19 @@ BackupBuilder& BackupBuilder::DirectoryRawName(const Bytes& name)
     return *this;
 }
 
+void BackupBuilder::EndFileStreams()
+{
+    // A STAN stream, then padding up to the next descriptor boundary.
+    Emit(StreamHeader("STAN", 0));
+    const std::uint64_t misalign = Position() % kDescriptorSize;
+    if (misalign != 0) {
+        std::uint64_t gap = kDescriptorSize - misalign;
+        if (gap < 22)
+            gap += kDescriptorSize;
+        Pad(static_cast<std::size_t>(gap - 22));
+    }
+}
+
 BackupBuilder& BackupBuilder::File(const std::u16string& name, const Bytes& data)
 {
     Emit(Descriptor("FILE", {{84, name}}, 96));
@@ -253,14 +266,7 @@ BackupBuilder& BackupBuilder::File(const std::u16string& name, const Bytes& data
     filePositions_.push_back(Position());
     Emit(StreamHeader("ETED", body.size()));
     Emit(body);
-    Emit(StreamHeader("STAN", 0));
-    const std::uint64_t misalign = Position() % kDescriptorSize;
-    if (misalign != 0) {
-        std::uint64_t gap = kDescriptorSize - misalign;
-        if (gap < 22)
-            gap += kDescriptorSize;
-        Pad(static_cast<std::size_t>(gap - 22));
-    }
+    EndFileStreams();
     return *this;
 }
 
@@ -274,14 +280,7 @@ BackupBuilder& BackupBuilder::SparseFile(const std::u16string& name, std::uint64
     filePositions_.push_back(Position());
     Emit(head);
     sink_->Skip(size);
-    Emit(StreamHeader("STAN", 0));
-    const std::uint64_t misalign = Position() % kDescriptorSize;
-    if (misalign != 0) {
-        std::uint64_t gap = kDescriptorSize - misalign;
-        if (gap < 22)
-            gap += kDescriptorSize;
-        Pad(static_cast<std::size_t>(gap - 22));
-    }
+    EndFileStreams();
     return *this;
 }
 

@@ -94,6 +94,7 @@ public:
 private:
     Bytes Descriptor(const char* type, std::vector<std::pair<std::size_t, std::u16string>> strings,
                      std::size_t stringsAt);
+    void EndFileStreams();
     void Emit(const Bytes& bytes) { sink_->Write(bytes.data(), bytes.size()); }
 
     std::unique_ptr<MemorySink> memory_;
