@@ -86,7 +86,6 @@ public:
 
     [[nodiscard]] const ReaderState& State() const { return state_; }
     [[nodiscard]] std::uint64_t LastProgressPosition() const { return lastProgress_; }
-    void SetLastProgressPosition(std::uint64_t position) { lastProgress_ = position; }
     // Bytes the last scan read from the backup file.
     [[nodiscard]] std::uint64_t ScanBytesRead() const { return scanBytesRead_; }
 

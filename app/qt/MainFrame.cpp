@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -473,9 +472,12 @@ int CMainFrame::OnFileFound(const reader::CatalogFile& found)
     const QString sizeText = QString::number(record.SizeField()) + " ";
     const std::u16string original = record.Path();
     const std::uint32_t k = ++m_nRecoveredFiles;
-    m_catalog.InsertPath(CollapseBackslashes(original), k, &CMainFrame::ItemAdded, this);
+    // The store collapses the path into the record; the tree takes it from there.
     if (m_catalogStore.IsOpen())
         (void)m_catalogStore.Append(record);
+    else
+        record.SetPath(CollapseBackslashes(original));
+    m_catalog.InsertPath(record.Path(), k, &CMainFrame::ItemAdded, this);
     if (m_foundPane != nullptr)
         m_foundPane->setText("File Found: " + QString::number(k));
     AppendLogLine(FromUtf16(FileNamePart(original)) + "  file found.          " + "File Size(Bytes): " + sizeText);

@@ -118,7 +118,6 @@ TEST_F(MainFrame, OpenScansAndBuildsTreeListLogAndStore)
 
 TEST_F(MainFrame, RefusesWhatTheRulesRefuse)
 {
-    struct Case { std::string path; };
     WriteFile(dir.File("upper.BKF"), {1});
     WriteFile(dir.File("plain.txt"), {1});
     for (const std::string& p : {dir.File("upper.BKF"), dir.File("plain.txt"), dir.File("missing.bkf")}) {
