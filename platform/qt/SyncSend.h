@@ -1,15 +1,62 @@
 // The synchronous send from a worker to the UI thread: the call runs on the
 // thread of `target` and the sender waits until it has returned, with its
 // result. On the target's own thread it is a direct call.
+//
+// The call is posted as a queued call; the sender first spins for a few
+// microseconds (a handler is usually done by then, and a spinning sender
+// spares the kernel a sleep and a wake-up per message), then sleeps on an
+// atomic. The posted call owns the wake-up: it fires when the call has run,
+// or when Qt drops it because target is gone; the result is then the
+// default value.
 #pragma once
 
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 #include <type_traits>
 
 namespace halvane::platform {
+
+namespace detail {
+
+struct SendState {
+    std::atomic<int> done{0};
+};
+
+// Destroyed with the last copy of the posted call: wakes the sender.
+class SendWakeUp {
+public:
+    explicit SendWakeUp(std::shared_ptr<SendState> state) : state_(std::move(state)) {}
+    SendWakeUp(const SendWakeUp&) = delete;
+    SendWakeUp& operator=(const SendWakeUp&) = delete;
+    ~SendWakeUp()
+    {
+        state_->done.store(1, std::memory_order_release);
+        state_->done.notify_one();
+    }
+
+private:
+    std::shared_ptr<SendState> state_;
+};
+
+inline void WaitForSend(SendState& state)
+{
+    static const bool spin = std::thread::hardware_concurrency() > 1;
+    if (spin) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(60);
+        while (state.done.load(std::memory_order_acquire) == 0 && std::chrono::steady_clock::now() < until) {
+        }
+    }
+    while (state.done.load(std::memory_order_acquire) == 0)
+        state.done.wait(0, std::memory_order_acquire);
+}
+
+}  // namespace detail
 
 template <class F>
 auto SendToUi(QObject* target, F&& f) -> std::invoke_result_t<F>
@@ -17,11 +64,17 @@ auto SendToUi(QObject* target, F&& f) -> std::invoke_result_t<F>
     using R = std::invoke_result_t<F>;
     if (QThread::currentThread() == target->thread())
         return f();
+    auto state = std::make_shared<detail::SendState>();
+    auto wakeUp = std::make_shared<detail::SendWakeUp>(state);
     if constexpr (std::is_void_v<R>) {
-        QMetaObject::invokeMethod(target, std::forward<F>(f), Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(target, [&f, wakeUp] { f(); }, Qt::QueuedConnection);
+        wakeUp.reset();  // the posted call holds the last reference
+        detail::WaitForSend(*state);
     } else {
         R result{};
-        QMetaObject::invokeMethod(target, [&] { result = f(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(target, [&f, &result, wakeUp] { result = f(); }, Qt::QueuedConnection);
+        wakeUp.reset();
+        detail::WaitForSend(*state);
         return result;
     }
 }
