@@ -3,85 +3,64 @@
 #include "app/CatalogPaths.h"
 #include "app/CToken.h"
 
+#include <functional>
+
 namespace halvane::app {
 
-CatalogTree::Item& CatalogTree::Reset(const std::u16string& rootText)
+std::size_t CatalogTree::KeyHash::operator()(const Key& k) const noexcept
 {
-    top_.children.clear();
-    top_.byText.clear();
-    count_ = 1;
-    return AddChild(top_, rootText, false);
+    const std::size_t h = std::hash<std::u16string_view>{}(k.text);
+    return h ^ (std::hash<const void*>{}(k.parent) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
 }
 
-CatalogTree::Item* CatalogTree::FindChild(const Item& parent, const std::u16string& text)
+CatalogTree::Item& CatalogTree::Reset(const std::u16string& rootText, int rootImage)
 {
-    const auto it = parent.byText.find(text);
-    return it == parent.byText.end() ? nullptr : it->second;
+    index_.clear();
+    items_.Clear();
+    Item& root = items_.InsertLast(nullptr, rootText, 0, rootImage);
+    index_.emplace(Key{nullptr, root.Text()}, &root);
+    return root;
 }
 
-CatalogTree::Item& CatalogTree::AddChild(Item& parent, std::u16string text, bool asFirst)
+CatalogTree::Item* CatalogTree::FindChild(const Item* parent, std::u16string_view text) const
 {
-    auto item = std::make_unique<Item>();
-    item->text = std::move(text);
-    item->parent = &parent;
-    Item& added = *item;
-    parent.byText.emplace(added.text, &added);
-    if (asFirst)
-        parent.children.push_front(std::move(item));
-    else
-        parent.children.push_back(std::move(item));
-    return added;
+    const auto it = index_.find(Key{parent, text});
+    return it == index_.end() ? nullptr : it->second;
 }
 
-CatalogTree::Item* CatalogTree::InsertPath(const std::u16string& path, std::uint32_t record, AddedFn added,
-                                           void* context)
+CatalogTree::Item& CatalogTree::Add(Item* parent, const std::u16string& text, std::uint32_t record, bool asFile)
+{
+    const int image = images_ == nullptr ? 0 : asFile ? images_->FileImage(text) : images_->FolderImage();
+    Item& item = asFile ? items_.InsertFirst(parent, text, record, image) : items_.InsertLast(parent, text, 0, image);
+    index_.emplace(Key{parent, item.Text()}, &item);
+    if (parent != nullptr)
+        items_.SetExpanded(*parent, true);
+    return item;
+}
+
+CatalogTree::Item* CatalogTree::InsertPath(const std::u16string& path, std::uint32_t record)
 {
     const std::u16string fileName = FileNamePart(path);
-    // After a file item the parent is "none": the search goes on among the top level.
-    Item* parent = Root() != nullptr ? Root() : &top_;
+    // Null stands for "none": the search is among the top-level items.
+    Item* parent = items_.Empty() ? nullptr : &items_.TopLevel(0);
     Item* fileItem = nullptr;
     CToken tokens(path, u"\\");
     while (tokens.MoreTokens()) {
         const std::u16string token = tokens.NextToken();
-        if (Item* found = FindChild(*parent, token)) {
+        if (Item* found = FindChild(parent, token)) {
             parent = found;
             continue;
         }
         if (token.empty())
             continue;
         if (token != fileName) {
-            parent = &AddChild(*parent, token, false);
-            ++count_;
-            if (added != nullptr)
-                added(context, *parent, false);
+            parent = &Add(parent, token, 0, false);
         } else {
-            fileItem = &AddChild(*parent, token, true);
-            fileItem->isFile = true;
-            fileItem->record = record;
-            ++count_;
-            if (added != nullptr)
-                added(context, *fileItem, true);
-            parent = &top_;
+            fileItem = &Add(parent, token, record, true);
+            parent = nullptr;
         }
     }
     return fileItem;
-}
-
-void CatalogTree::SetChecked(Item& item, bool checked)
-{
-    item.checked = checked;
-    for (auto& child : item.children)
-        SetChecked(*child, checked);
-}
-
-bool CatalogTree::IsChecked(const Item& item)
-{
-    if (item.children.empty())
-        return item.checked;
-    for (const auto& child : item.children)
-        if (!IsChecked(*child))
-            return false;
-    return true;
 }
 
 }  // namespace halvane::app

@@ -1,66 +1,69 @@
-// The catalog tree as data: the backup's root item, folders and files found
-// by inserting record paths, with record numbers and tri-state check boxes.
-// The desktop tree shows exactly this structure; keeping it here lets the
-// insertion rules be tested without a window and lets them stay fast.
+// Path insertion into the catalog tree: the backup's root item, then the
+// folders and files of every record path, with record numbers as item data.
+// The items live in the tree control's container (widgets::TreeItems); this
+// class adds the insertion rules and an index to find children by text.
 //
 // Insertion of a path (record number k): the path is split at backslashes;
 // each token is looked up among the children of the current item (first
 // match, case-sensitive); an empty token is skipped; a new token that is not
 // the file name becomes a folder, appended as the last child; the file name
-// becomes a file item, inserted as the first child, carrying k. Looking a
-// token up uses a hash index per item: no item ever has two children of the
-// same text, so the index gives the same first match as a scan.
+// becomes a file item, inserted as the first child, carrying k, after which
+// the search goes on among the top-level items. Adding a child expands its
+// parent. Looking a token up uses one hash index over (parent, text): no
+// item ever gets two children of the same text, so the index gives the
+// same first match as a scan of the children.
+//
+// Not thread-safe; the items must only change through this class while it
+// indexes them (Reset starts over).
 #pragma once
 
+#include "widgets/TreeItems.h"
+
 #include <cstdint>
-#include <list>
-#include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace halvane::app {
 
 class CatalogTree {
 public:
-    struct Item {
-        std::u16string text;
-        std::uint32_t record = 0;  // 0 for folders and the root
-        bool isFile = false;
-        bool checked = false;      // own state; items with children report their children's
-        Item* parent = nullptr;
-        std::list<std::unique_ptr<Item>> children;
-        std::unordered_map<std::u16string, Item*> byText;
-        void* view = nullptr;      // the view's item for this one, not owned
+    using Item = widgets::TreeItems::Item;
+
+    // Image indices for new items; the default gives 0 for all.
+    class Images {
+    public:
+        virtual ~Images() = default;
+        virtual int FileImage(const std::u16string& fileName) = 0;
+        virtual int FolderImage() = 0;
     };
-    // Told of every item insertion adds: the item and whether it went first.
-    using AddedFn = void (*)(void* context, Item& item, bool asFirst);
 
-    // Replaces everything by a single root item (the backup file's name).
-    Item& Reset(const std::u16string& rootText);
-    // The first top-level item, or null before the first Reset.
-    [[nodiscard]] Item* Root() { return top_.children.empty() ? nullptr : top_.children.front().get(); }
-    // The top level: the root and, for odd paths, items added beside it.
-    [[nodiscard]] const Item& TopLevel() const { return top_; }
+    explicit CatalogTree(widgets::TreeItems& items, Images* images = nullptr) : items_(items), images_(images) {}
 
+    // Replaces everything by a single top-level item (the backup file's name).
+    Item& Reset(const std::u16string& rootText, int rootImage = 0);
     // Inserts a record path; returns the item added for the file, or null
     // when the path added no file item.
-    Item* InsertPath(const std::u16string& path, std::uint32_t record, AddedFn added = nullptr,
-                     void* context = nullptr);
+    Item* InsertPath(const std::u16string& path, std::uint32_t record);
 
-    // Sets an item's state on it and all its descendants.
-    static void SetChecked(Item& item, bool checked);
-    // Checked when it has no children and is checked itself, or when all its children are checked.
-    [[nodiscard]] static bool IsChecked(const Item& item);
-    [[nodiscard]] static Item* FindChild(const Item& parent, const std::u16string& text);
-
-    [[nodiscard]] std::size_t ItemCount() const { return count_; }
+    // The child of parent (null: the top level) whose text is text, or null.
+    [[nodiscard]] Item* FindChild(const Item* parent, std::u16string_view text) const;
+    [[nodiscard]] widgets::TreeItems& Items() const { return items_; }
 
 private:
-    static Item& AddChild(Item& parent, std::u16string text, bool asFirst);
+    struct Key {
+        const Item* parent;
+        std::u16string_view text;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const noexcept;
+    };
+    Item& Add(Item* parent, const std::u16string& text, std::uint32_t record, bool asFile);
 
-    Item top_;
-    std::size_t count_ = 0;
+    widgets::TreeItems& items_;
+    Images* images_;
+    std::unordered_map<Key, Item*, KeyHash> index_;
 };
 
 }  // namespace halvane::app

@@ -1,15 +1,22 @@
-// Feeds records through the real file-found handler of the main window
-// (offscreen) and times the tree: N records in one folder, or spread over
-// folders.   tree_bench COUNT FOLDERS
+// Feeds records to the main window (offscreen) the way a scan does: a worker
+// thread sends each one through the synchronous send to the real file-found
+// handler while the UI thread runs its event loop, so every redraw and
+// layout the window does between two records is paid for. Records go to N
+// files in one folder, or spread over F folders.
+//   tree_bench COUNT [FOLDERS]
 #include "app/qt/MainFrame.h"
+#include "platform/qt/SyncSend.h"
 #include "tests/support/BackupBuilder.h"
+#include "widgets/CheckTreeView.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 class NoDialogs final : public halvane::platform::UserDialogs {
@@ -24,7 +31,7 @@ int main(int argc, char** argv)
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     const unsigned long count = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
-    const unsigned long folders = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1;
+    const unsigned long folders = argc > 2 ? std::max(1ul, std::strtoul(argv[2], nullptr, 10)) : 1;
     const std::string empty = "/tmp/halvane-tree-bench-empty.bkf";
     halvane::testing::WriteFile(empty, {});
     NoDialogs dialogs;
@@ -32,16 +39,22 @@ int main(int argc, char** argv)
     frame.show();
     frame.OnOpenPath(QString::fromStdString(empty));
     frame.WaitForWorker();
+
     const auto start = std::chrono::steady_clock::now();
-    for (unsigned long k = 0; k < count; ++k) {
-        halvane::reader::CatalogFile r;
-        const std::string path = "BKFSET1(Dailyadmin)C\\data\\folder" + std::to_string(k % folders) + "\\file" +
-                                 std::to_string(k) + ".log";
-        r.SetPath(std::u16string(path.begin(), path.end()));
-        frame.OnFileFound(r);
-        if (k % 1000 == 0)
-            QCoreApplication::processEvents();
-    }
+    std::thread worker([&] {
+        for (unsigned long k = 0; k < count; ++k) {
+            halvane::reader::CatalogFile r;
+            const std::string path = "BKFSET1(Dailyadmin)C\\data\\folder" + std::to_string(k % folders) + "\\file" +
+                                     std::to_string(k) + ".log";
+            r.SetPath(std::u16string(path.begin(), path.end()));
+            halvane::platform::SendToUi(&frame, [&] { return frame.OnFileFound(r); });
+        }
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    app.exec();
+    worker.join();
+    // Whatever the window still owes the user: the last refresh and paint.
+    frame.Tree()->repaint();
     QCoreApplication::processEvents();
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     rusage u{};

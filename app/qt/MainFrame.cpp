@@ -1,11 +1,16 @@
 #include "app/qt/MainFrame.h"
 
 #include "app/CatalogPaths.h"
+#include "app/qt/FileView.h"
+#include "app/qt/OutputWnd.h"
+#include "app/qt/PropertiesWnd.h"
 #include "files/TempFolders.h"
 #include "platform/FileError.h"
 #include "platform/TextCodec.h"
 #include "platform/qt/AppInfo.h"
 #include "platform/qt/SyncSend.h"
+#include "widgets/CheckTreeView.h"
+#include "widgets/LogView.h"
 #include "widgets/RibbonBar.h"
 
 #include <QApplication>
@@ -13,7 +18,6 @@
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,7 +25,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -45,6 +48,17 @@ std::u16string ToUtf16(const QString& s)
 }
 
 }  // namespace
+
+// Image indices of new tree items, from the shared image list.
+class CMainFrame::TreeImages final : public CatalogTree::Images {
+public:
+    explicit TreeImages(const CUseShGetFileInfo& info) : info_(info) {}
+    int FileImage(const std::u16string& fileName) override { return info_.FileIconIndex(FromUtf16(fileName)); }
+    int FolderImage() override { return info_.FolderIconIndex(); }
+
+private:
+    const CUseShGetFileInfo& info_;
+};
 
 // The reader's host: every report is handed to the UI thread and waited for.
 class CMainFrame::FrameHost final : public reader::ReaderHost {
@@ -143,41 +157,24 @@ void CMainFrame::BuildPanes()
         return dock;
     };
 
-    m_tree = new QTreeWidget(this);
-    m_tree->setHeaderHidden(true);
-    // Rows of one height: the view need not measure every item's text.
-    m_tree->setUniformRowHeights(true);
-    m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tree, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item) {
-        if (QApplication::mouseButtons() & Qt::LeftButton)
-            OnTreeItemClicked(item);
-    });
-    connect(m_tree, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        if (m_tree->topLevelItemCount() == 0)
-            return;
-        QTreeWidgetItem* item = m_tree->itemAt(pos);
-        if (item != nullptr)
-            m_tree->setCurrentItem(item);
-        OnTreeItemRClicked(item, m_tree->viewport()->mapToGlobal(pos));
-    });
-    makeDock("Exchange BKF file", m_tree, Qt::LeftDockWidgetArea)->resize(200, 200);
+    m_fileView = new CFileView(this);
+    m_tree = m_fileView->Tree();
+    m_tree->SetImageList(&m_shellInfo.ImageList());
+    m_treeImages = std::make_unique<TreeImages>(m_shellInfo);
+    m_catalog = std::make_unique<CatalogTree>(m_tree->Items(), m_treeImages.get());
+    connect(m_tree, &widgets::CheckTreeView::ItemPressed, this, [this](CatalogTree::Item* item) { OnTreeItemClicked(item); });
+    connect(m_tree, &widgets::CheckTreeView::ItemRightPressed, this,
+            [this](CatalogTree::Item* item, const QPoint& globalPos) { OnTreeItemRClicked(item, globalPos); });
+    makeDock("Exchange BKF file", m_fileView, Qt::LeftDockWidgetArea)->resize(200, 200);
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setTabPosition(QTabWidget::South);
-    m_log = new QListWidget(m_tabs);
-    m_log->setUniformItemSizes(true);
-    m_log->setLayoutMode(QListView::Batched);
-    m_tabs->addTab(m_log, "Log Window");
-    auto* viewer = new QLabel("Select file to see preview.....", m_tabs);
-    viewer->setAutoFillBackground(true);
-    viewer->setStyleSheet("background: white; color: white;");
-    m_tabs->addTab(viewer, "File Viewer");
-    makeDock("Exchange BKF file Status", m_tabs, Qt::BottomDockWidgetArea);
+    m_outputWnd = new COutputWnd(this);
+    m_tabs = m_outputWnd->Tabs();
+    m_log = m_outputWnd->Log();
+    makeDock("Exchange BKF file Status", m_outputWnd, Qt::BottomDockWidgetArea)->resize(100, 100);
 
-    m_grid = new QTreeWidget(this);
-    m_grid->setColumnCount(2);
-    m_grid->setHeaderHidden(true);
-    makeDock("Selected File Properties", m_grid, Qt::RightDockWidgetArea);
+    m_propertiesWnd = new CPropertiesWnd(this);
+    m_grid = m_propertiesWnd->Grid();
+    makeDock("Selected File Properties", m_propertiesWnd, Qt::RightDockWidgetArea)->resize(400, 200);
     ShowBkfFileProperties();
 
     m_list = new QTreeWidget(this);
@@ -231,49 +228,31 @@ QWidget* CMainFrame::StatusElement(int id) const
 
 void CMainFrame::AppendLogLine(const QString& text)
 {
-    m_log->addItem(text);
+    m_log->AppendLine(text);
 }
 
 void CMainFrame::ScrollLogToEnd()
 {
-    // Scrolling a long list costs a layout pass: one per burst of lines,
-    // when the event loop next runs, shows the same last row.
-    if (m_logScrollPending)
-        return;
-    m_logScrollPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_logScrollPending = false;
-        m_log->scrollToBottom();
-    });
+    m_log->ScrollToEnd();
 }
 
 void CMainFrame::ShowBkfFileProperties()
 {
-    m_grid->clear();
-    const auto group = [this](const QString& name) {
-        auto* g = new QTreeWidgetItem(m_grid, {name});
-        QFont f = g->font(0);
-        f.setBold(true);
-        g->setFont(0, f);
-        return g;
-    };
-    const auto property = [](QTreeWidgetItem* g, const QString& name, const QString& value, const QString& tip) {
-        auto* p = new QTreeWidgetItem(g, {name, value});
-        p->setToolTip(0, tip);
-        p->setToolTip(1, tip);
-    };
+    CPropertiesWnd& grid = *m_propertiesWnd;
+    grid.Clear();
     const bool filled = !m_strBkfPath.isEmpty();
-    auto* info = group("Exchange BKF File Information");
-    property(info, "File Type:", filled ? "Exchange Database file" : "", "File type of selected file");
-    property(info, "File Path:", m_strBkfPath, "Display full path of selected file");
-    auto* details = group("File Details");
-    property(details, "File Size(Bytes):", QString::fromStdString(m_bkfSizeText), "Total file size in bytes");
-    property(details, "Created Date:", QString::fromStdString(m_bkfTimes.created), "Created date time of selected file");
-    property(details, "Last Modified Date:", QString::fromStdString(m_bkfTimes.modified),
-             filled ? "Last Modified date time of selected File" : "Last Modified date of selected File");
-    property(details, "Last Access Date:", QString::fromStdString(m_bkfTimes.accessed),
-             filled ? "Last Access date time of selected File" : "Last Access date of selected File");
-    m_grid->expandAll();
+    auto* info = grid.AddGroup("Exchange BKF File Information");
+    grid.AddProperty(info, "File Type:", filled ? "Exchange Database file" : "", "File type of selected file");
+    grid.AddProperty(info, "File Path:", m_strBkfPath, "Display full path of selected file");
+    auto* details = grid.AddGroup("File Details");
+    grid.AddProperty(details, "File Size(Bytes):", QString::fromStdString(m_bkfSizeText), "Total file size in bytes");
+    grid.AddProperty(details, "Created Date:", QString::fromStdString(m_bkfTimes.created),
+                     "Created date time of selected file");
+    grid.AddProperty(details, "Last Modified Date:", QString::fromStdString(m_bkfTimes.modified),
+                     filled ? "Last Modified date time of selected File" : "Last Modified date of selected File");
+    grid.AddProperty(details, "Last Access Date:", QString::fromStdString(m_bkfTimes.accessed),
+                     filled ? "Last Access date time of selected File" : "Last Access date of selected File");
+    grid.ExpandAll();
 }
 
 void CMainFrame::OnOpen()
@@ -309,26 +288,20 @@ void CMainFrame::OnOpenPath(const QString& chosen)
     m_tabs->setCurrentIndex(0);
 
     m_list->clear();
-    m_tree->clear();
     m_hCurrentItem = nullptr;
     m_pReader.reset();
 
     // The name after the last separator; on this platform that is '/'.
     const QString rootText = path.mid(path.lastIndexOf('/') + 1);
-    CatalogTree::Item& root = m_catalog.Reset(ToUtf16(rootText));
-    auto* rootItem = new QTreeWidgetItem(m_tree, {rootText});
-    rootItem->setIcon(0, m_shellInfo.FileIcon(rootText));
-    rootItem->setFlags(rootItem->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
-    rootItem->setCheckState(0, Qt::Unchecked);
-    rootItem->setData(0, kRecordRole, 0u);
-    root.view = rootItem;
+    m_catalog->Reset(ToUtf16(rootText), m_shellInfo.FileIconIndex(rootText));
+    m_tree->Refresh();
 
     OnProcessState(1);
     m_progress->setRange(0, 1000);
     m_progress->setValue(0);
     ProcessRunning() = 1;
 
-    m_log->clear();
+    m_log->Clear();
     m_bkfSizeText = BkfFileSizeText(path.toStdString());
     AppendLogLine("");
     AppendLogLine(path + " File is selected for recovery....");
@@ -337,7 +310,7 @@ void CMainFrame::OnOpenPath(const QString& chosen)
     AppendLogLine("");
     AppendLogLine("Nelvar Exchange BKF file Recovery process starts.  " + QString::fromStdString(LogTimeStamp()));
     AppendLogLine("");
-    m_log->scrollToBottom();
+    ScrollLogToEnd();
 
     try {
         m_catalogStore.Create(storePath);
@@ -364,8 +337,10 @@ void CMainFrame::ScanThreadProc(std::string path)
     }
     std::fflush(stdout);
     platform::SendToUi(this, [&] {
-        for (int i = 0; i < m_tree->topLevelItemCount(); ++i)
-            m_tree->topLevelItem(i)->setCheckState(0, Qt::Checked);
+        widgets::TreeItems& items = m_tree->Items();
+        for (std::size_t i = 0; i < items.TopLevelCount(); ++i)
+            items.SetChecked(items.TopLevel(i), true);
+        m_tree->Refresh();
     });
     ProcessRunning() = 0;
     scanner->CloseBackupFile();
@@ -375,7 +350,7 @@ void CMainFrame::ScanThreadProc(std::string path)
         AppendLogLine("Number of Recovered files: " + QString::number(m_nRecoveredFiles));
         AppendLogLine("");
         AppendLogLine("Nelvar Halvane process completed.  " + QString::fromStdString(LogTimeStamp()));
-        m_log->scrollToBottom();
+        ScrollLogToEnd();
     });
     m_workerBusy = 0;
 }
@@ -435,37 +410,6 @@ int CMainFrame::OnProcessState(int starting)
     return 1;
 }
 
-QTreeWidgetItem* CMainFrame::ViewItem(CatalogTree::Item& item)
-{
-    return static_cast<QTreeWidgetItem*>(item.view);
-}
-
-void CMainFrame::ItemAdded(void* self, CatalogTree::Item& item, bool asFirst)
-{
-    auto* frame = static_cast<CMainFrame*>(self);
-    const QString text = FromUtf16(item.text);
-    auto* view = new QTreeWidgetItem(QStringList{text});
-    view->setIcon(0, item.isFile ? frame->m_shellInfo.FileIcon(text) : frame->m_shellInfo.FolderIcon());
-    view->setFlags(view->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
-    view->setCheckState(0, Qt::Unchecked);
-    view->setData(0, kRecordRole, item.record);
-    item.view = view;
-    QTreeWidgetItem* parent = item.parent != nullptr ? frame->ViewItem(*item.parent) : nullptr;
-    if (parent == nullptr) {
-        if (asFirst)
-            frame->m_tree->insertTopLevelItem(0, view);
-        else
-            frame->m_tree->addTopLevelItem(view);
-        return;
-    }
-    if (asFirst)
-        parent->insertChild(0, view);
-    else
-        parent->addChild(view);
-    if (!parent->isExpanded())
-        parent->setExpanded(true);
-}
-
 int CMainFrame::OnFileFound(const reader::CatalogFile& found)
 {
     reader::CatalogFile record = found;
@@ -477,7 +421,8 @@ int CMainFrame::OnFileFound(const reader::CatalogFile& found)
         (void)m_catalogStore.Append(record);
     else
         record.SetPath(CollapseBackslashes(original));
-    m_catalog.InsertPath(record.Path(), k, &CMainFrame::ItemAdded, this);
+    m_catalog->InsertPath(record.Path(), k);
+    m_tree->ItemsChanged();
     if (m_foundPane != nullptr)
         m_foundPane->setText("File Found: " + QString::number(k));
     AppendLogLine(FromUtf16(FileNamePart(original)) + "  file found.          " + "File Size(Bytes): " + sizeText);
@@ -485,7 +430,7 @@ int CMainFrame::OnFileFound(const reader::CatalogFile& found)
     return 1;
 }
 
-int CMainFrame::OnTreeItemClicked(QTreeWidgetItem* item)
+int CMainFrame::OnTreeItemClicked(CatalogTree::Item* item)
 {
     if (ProcessRunning() == 1) {
         Refuse("Please wait for the running process.");
@@ -499,43 +444,40 @@ int CMainFrame::OnTreeItemClicked(QTreeWidgetItem* item)
     return 1;
 }
 
-void CMainFrame::FillFileList(QTreeWidgetItem* item)
+void CMainFrame::FillFileList(CatalogTree::Item* item)
 {
     m_list->clear();
     if (item == nullptr)
         return;
-    const auto addRow = [this](QTreeWidgetItem* source) {
-        const std::uint32_t k = source->data(0, kRecordRole).toUInt();
-        auto* row = new QTreeWidgetItem(m_list, {source->text(0)});
-        row->setIcon(0, source->icon(0));
+    QList<QTreeWidgetItem*> rows;
+    // A child with record 0 is a folder; the clicked leaf itself always shows as a file.
+    const auto addRow = [&](const CatalogTree::Item& source, bool asChild) {
+        const QString text = FromUtf16(source.Text());
+        const std::uint32_t k = source.Data();
+        auto* row = new QTreeWidgetItem(QStringList{text});
+        row->setIcon(0, m_shellInfo.ImageList().value(source.Image()));
         row->setData(0, kRecordRole, k);
-        row->setData(0, kCheckedRole, source->checkState(0) == Qt::Checked ? 1 : 0);
-        if (k == 0 && source->childCount() > 0) {
+        row->setData(0, kCheckedRole, source.IsChecked() ? 1 : 0);
+        if (asChild && k == 0) {
             row->setText(1, "Folder");
         } else {
-            row->setText(1, m_shellInfo.TypeName(source->text(0)));
+            row->setText(1, m_shellInfo.TypeName(text));
             const std::int32_t size = k == 0 ? 0 : m_catalogStore.Read(k).SizeField();
             row->setText(2, QString::number(size) + " ");
         }
+        rows.append(row);
     };
-    if (item->childCount() == 0) {
-        addRow(item);
-        return;
+    if (!item->HasChildren()) {
+        addRow(*item, false);
+    } else {
+        rows.reserve(static_cast<qsizetype>(item->ChildCount()));
+        for (std::size_t i = 0; i < item->ChildCount(); ++i)
+            addRow(item->Child(i), true);
     }
-    for (int i = 0; i < item->childCount(); ++i) {
-        QTreeWidgetItem* child = item->child(i);
-        if (child->data(0, kRecordRole).toUInt() == 0) {
-            auto* row = new QTreeWidgetItem(m_list, {child->text(0), "Folder"});
-            row->setIcon(0, child->icon(0));
-            row->setData(0, kRecordRole, 0u);
-            row->setData(0, kCheckedRole, child->checkState(0) == Qt::Checked ? 1 : 0);
-        } else {
-            addRow(child);
-        }
-    }
+    m_list->addTopLevelItems(rows);
 }
 
-int CMainFrame::OnTreeItemRClicked(QTreeWidgetItem*, const QPoint& globalPos)
+int CMainFrame::OnTreeItemRClicked(CatalogTree::Item*, const QPoint& globalPos)
 {
     if (m_nRecoveredFiles == 0)
         return 0;
@@ -551,16 +493,23 @@ int CMainFrame::OnTreeItemRClicked(QTreeWidgetItem*, const QPoint& globalPos)
         QAction* chosen = menu.exec(globalPos);
         choice = chosen == expand ? 32771 : chosen == collapse ? 32772 : -1;
     }
+    widgets::TreeItems& items = m_tree->Items();
     if (choice == 32771) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        QTreeWidgetItem* selected = m_tree->currentItem() != nullptr ? m_tree->currentItem() : m_tree->topLevelItem(0);
-        m_tree->expandAll();
-        m_tree->setCurrentItem(selected);
-        m_tree->scrollToItem(selected);
+        CatalogTree::Item* selected = m_tree->CurrentItem();
+        if (selected == nullptr && !items.Empty())
+            selected = &items.TopLevel(0);
+        m_tree->ExpandAll();
+        if (selected != nullptr) {
+            m_tree->SetCurrentItem(selected);
+            m_tree->ScrollToItem(*selected);
+        }
+        m_tree->ScrollFullyLeft();
         QApplication::restoreOverrideCursor();
     } else if (choice == 32772) {
-        m_tree->collapseAll();
-        m_tree->setCurrentItem(m_tree->topLevelItem(0));
+        m_tree->CollapseAll();
+        m_tree->SetCurrentItem(items.Empty() ? nullptr : &items.TopLevel(0));
+        m_tree->ScrollFullyLeft();
     }
     return 1;
 }

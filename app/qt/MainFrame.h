@@ -21,18 +21,22 @@
 #include <thread>
 
 class QLabel;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace halvane::widgets {
+class CheckTreeView;
+class LogView;
 class RibbonBar;
 }
 
 namespace halvane::app {
+
+class CFileView;
+class COutputWnd;
+class CPropertiesWnd;
 
 // The custom messages of the main frame: one handler each, 1 when it acted, 0 when it refused.
 inline constexpr int WM_TREE_ITEM_CLICKED = 1174;
@@ -64,8 +68,8 @@ public:
     int OnFileFound(const reader::CatalogFile& record);
     int OnProgressUpdate(const reader::ProgressRecord& progress);
     int OnProcessState(int starting);
-    int OnTreeItemClicked(QTreeWidgetItem* item);
-    int OnTreeItemRClicked(QTreeWidgetItem* item, const QPoint& globalPos);
+    int OnTreeItemClicked(CatalogTree::Item* item);
+    int OnTreeItemRClicked(CatalogTree::Item* item, const QPoint& globalPos);
 
     void AppendLogLine(const QString& text);
     void ScrollLogToEnd();
@@ -76,9 +80,10 @@ public:
     [[nodiscard]] std::atomic<int>& Extracting();      // m_bExtracting
     [[nodiscard]] int RecoveredFiles() const { return m_nRecoveredFiles; }
     [[nodiscard]] const CatalogStore& Store() const { return m_catalogStore; }
-    [[nodiscard]] QTreeWidget* Tree() const { return m_tree; }
+    [[nodiscard]] widgets::CheckTreeView* Tree() const { return m_tree; }
+    [[nodiscard]] CatalogTree::Item* CurrentTreeItem() const { return m_hCurrentItem; }
     [[nodiscard]] QTreeWidget* FileList() const { return m_list; }
-    [[nodiscard]] QListWidget* Log() const { return m_log; }
+    [[nodiscard]] widgets::LogView* Log() const { return m_log; }
     [[nodiscard]] QTreeWidget* PropertyGrid() const { return m_grid; }
     [[nodiscard]] QTabWidget* OutputTabs() const { return m_tabs; }
     [[nodiscard]] widgets::RibbonBar* Ribbon() const { return m_ribbon; }
@@ -94,14 +99,13 @@ protected:
 
 private:
     class FrameHost;
+    class TreeImages;
     void BuildRibbon();
     void BuildPanes();
     void ScanThreadProc(std::string path);
-    void FillFileList(QTreeWidgetItem* item);
+    void FillFileList(CatalogTree::Item* item);
     void OnCommand(int id);
     void Refuse(const QString& text);
-    QTreeWidgetItem* ViewItem(CatalogTree::Item& item);
-    static void ItemAdded(void* self, CatalogTree::Item& item, bool asFirst);
 
     platform::UserDialogs& m_dialogs;
     std::unique_ptr<FrameHost> m_host;
@@ -110,9 +114,12 @@ private:
     std::atomic<int> m_workerBusy{0};
 
     widgets::RibbonBar* m_ribbon = nullptr;
-    QTreeWidget* m_tree = nullptr;
+    CFileView* m_fileView = nullptr;
+    COutputWnd* m_outputWnd = nullptr;
+    CPropertiesWnd* m_propertiesWnd = nullptr;
+    widgets::CheckTreeView* m_tree = nullptr;
     QTreeWidget* m_list = nullptr;
-    QListWidget* m_log = nullptr;
+    widgets::LogView* m_log = nullptr;
     QTabWidget* m_tabs = nullptr;
     QTreeWidget* m_grid = nullptr;
     QLabel* m_titlePane = nullptr;
@@ -122,13 +129,13 @@ private:
     QLabel* m_progressPane = nullptr;
     QLabel* m_foundPane = nullptr;
 
-    CatalogTree m_catalog;
-    CatalogStore m_catalogStore;
     CUseShGetFileInfo m_shellInfo;
-    QTreeWidgetItem* m_hCurrentItem = nullptr;
+    std::unique_ptr<TreeImages> m_treeImages;
+    std::unique_ptr<CatalogTree> m_catalog;
+    CatalogStore m_catalogStore;
+    CatalogTree::Item* m_hCurrentItem = nullptr;
     QString m_strBkfPath;
     int m_nRecoveredFiles = 0;
-    bool m_logScrollPending = false;
     std::string m_bkfSizeText;
     BkfFileTimes m_bkfTimes;
 };

@@ -1,7 +1,6 @@
 #include "app/qt/ShellFileInfo.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QStyle>
 
@@ -10,7 +9,7 @@ namespace halvane::app {
 namespace {
 QString Extension(const QString& fileName)
 {
-    const int dot = fileName.lastIndexOf('.');
+    const qsizetype dot = fileName.lastIndexOf('.');
     return dot < 0 ? QString() : fileName.mid(dot + 1);
 }
 }  // namespace
@@ -28,23 +27,29 @@ QString CUseShGetFileInfo::TypeName(const QString& fileName) const
     return ext.isEmpty() ? QStringLiteral("File") : Extension(fileName).toUpper() + " File";
 }
 
-QIcon CUseShGetFileInfo::FileIcon(const QString& fileName) const
+int CUseShGetFileInfo::FileIconIndex(const QString& fileName) const
 {
     const QString ext = Extension(fileName).toLower();
-    auto it = icons_.find(ext);
-    if (it != icons_.end())
+    const auto it = byExtension_.constFind(ext);
+    if (it != byExtension_.constEnd())
         return *it;
     const QMimeType type = QMimeDatabase().mimeTypeForFile(fileName, QMimeDatabase::MatchExtension);
     QIcon icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
     if (icon.isNull())
         icon = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-    icons_.insert(ext, icon);
-    return icon;
+    images_.append(icon);
+    const int index = static_cast<int>(images_.size() - 1);
+    byExtension_.insert(ext, index);
+    return index;
 }
 
-QIcon CUseShGetFileInfo::FolderIcon() const
+int CUseShGetFileInfo::FolderIconIndex() const
 {
-    return QApplication::style()->standardIcon(QStyle::SP_DirIcon);
+    if (folderIndex_ < 0) {
+        images_.append(QApplication::style()->standardIcon(QStyle::SP_DirIcon));
+        folderIndex_ = static_cast<int>(images_.size() - 1);
+    }
+    return folderIndex_;
 }
 
 }  // namespace halvane::app

@@ -2,6 +2,7 @@
 #include "app/CToken.h"
 #include "app/CatalogTree.h"
 #include "app/ScanTexts.h"
+#include "widgets/TreeItems.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,27 @@ namespace halvane::testing {
 namespace {
 
 using app::CatalogTree;
+using Item = CatalogTree::Item;
 
-std::vector<std::u16string> Texts(const CatalogTree::Item& item)
+std::vector<std::u16string> Texts(const Item& item)
 {
     std::vector<std::u16string> texts;
-    for (const auto& c : item.children)
-        texts.push_back(c->text);
+    for (std::size_t i = 0; i < item.ChildCount(); ++i)
+        texts.push_back(item.Child(i).Text());
     return texts;
+}
+
+// The item at a backslash-separated path below the first top-level item.
+const Item* At(const CatalogTree& tree, const std::u16string& path)
+{
+    const Item* item = &tree.Items().TopLevel(0);
+    app::CToken tokens(path + u"\\", u"\\");
+    while (item != nullptr && tokens.MoreTokens()) {
+        const std::u16string token = tokens.NextToken();
+        if (!token.empty())
+            item = tree.FindChild(item, token);
+    }
+    return item;
 }
 
 TEST(CToken, SplitsLikeTheShell)
@@ -38,71 +53,81 @@ TEST(CToken, SplitsLikeTheShell)
 
 TEST(CatalogTree, FilesFirstNewestFirstFoldersLastInOrderMet)
 {
-    CatalogTree tree;
+    widgets::TreeItems items;
+    CatalogTree tree(items);
     tree.Reset(u"demo.bkf");
     tree.InsertPath(u"S\\C\\dir\\f1", 1);
     tree.InsertPath(u"S\\C\\dir\\sub1\\a", 2);
     tree.InsertPath(u"S\\C\\dir\\f2", 3);
     tree.InsertPath(u"S\\C\\dir\\sub2\\b", 4);
     tree.InsertPath(u"S\\C\\dir\\f3", 5);
-    const auto* dir = CatalogTree::FindChild(*CatalogTree::FindChild(*CatalogTree::FindChild(*tree.Root(), u"S"), u"C"), u"dir");
+    const Item* dir = At(tree, u"S\\C\\dir");
     ASSERT_NE(dir, nullptr);
     EXPECT_EQ(Texts(*dir), (std::vector<std::u16string>{u"f3", u"f2", u"f1", u"sub1", u"sub2"}));
-    EXPECT_EQ(CatalogTree::FindChild(*dir, u"f2")->record, 3u);
+    EXPECT_EQ(tree.FindChild(dir, u"f2")->Data(), 3u);
+    EXPECT_EQ(tree.FindChild(dir, u"sub1")->Data(), 0u);
+    // The tree grows open: every parent of an added item is expanded.
+    for (const Item* a = dir; a != nullptr; a = a->Parent())
+        EXPECT_TRUE(a->Expanded());
+    EXPECT_EQ(items.VisibleRowCount(), items.Count());
 }
 
 TEST(CatalogTree, InsertionEdgeCases)
 {
-    CatalogTree tree;
+    widgets::TreeItems items;
+    CatalogTree tree(items);
     tree.Reset(u"b.bkf");
     EXPECT_NE(tree.InsertPath(u"S\\x.edb", 1), nullptr);
     EXPECT_EQ(tree.InsertPath(u"S\\x.edb", 2), nullptr) << "a path already in the tree adds nothing";
-    EXPECT_EQ(CatalogTree::FindChild(*CatalogTree::FindChild(*tree.Root(), u"S"), u"x.edb")->record, 1u);
+    EXPECT_EQ(At(tree, u"S\\x.edb")->Data(), 1u);
     EXPECT_EQ(tree.InsertPath(u"nobackslash", 3), nullptr);
     EXPECT_EQ(tree.InsertPath(u"S\\dir\\", 4), nullptr);
-    EXPECT_NE(CatalogTree::FindChild(*CatalogTree::FindChild(*tree.Root(), u"S"), u"dir"), nullptr);
-    const std::size_t before = tree.ItemCount();
+    EXPECT_NE(At(tree, u"S\\dir"), nullptr);
+    const std::size_t before = items.Count();
     EXPECT_EQ(tree.InsertPath(u"\\S\\\\x.edb", 5), nullptr) << "empty tokens are skipped";
-    EXPECT_EQ(tree.ItemCount(), before);
+    EXPECT_EQ(items.Count(), before);
     // A folder component equal to the file name is taken as the file.
     // The second "same" comes after the file item, among the top level, and
     // is inserted there first: it becomes the first top-level item.
-    CatalogTree::Item* root = tree.Root();
+    const Item& root = items.TopLevel(0);
     tree.InsertPath(u"T\\same\\same", 6);
-    const auto* same = CatalogTree::FindChild(*CatalogTree::FindChild(*root, u"T"), u"same");
+    const Item* same = tree.FindChild(tree.FindChild(&root, u"T"), u"same");
     ASSERT_NE(same, nullptr);
-    EXPECT_TRUE(same->isFile);
-    EXPECT_EQ(same->record, 6u);
-    EXPECT_EQ(tree.Root()->text, u"same");
-    EXPECT_EQ(tree.TopLevel().children.size(), 2u);
+    EXPECT_EQ(same->Data(), 6u);
+    EXPECT_FALSE(same->HasChildren());
+    ASSERT_EQ(items.TopLevelCount(), 2u);
+    EXPECT_EQ(items.TopLevel(0).Text(), u"same");
+    EXPECT_EQ(items.TopLevel(1).Text(), u"b.bkf");
+    // The next path starts at the new first top-level item.
+    tree.InsertPath(u"U\\y", 7);
+    EXPECT_NE(tree.FindChild(&items.TopLevel(0), u"U"), nullptr);
 }
 
-TEST(CatalogTree, CheckStatesPropagate)
+TEST(CatalogTree, ResetStartsOver)
 {
-    CatalogTree tree;
+    widgets::TreeItems items;
+    CatalogTree tree(items);
+    tree.Reset(u"a.bkf");
+    tree.InsertPath(u"S\\x", 1);
+    const auto generation = items.Generation();
     tree.Reset(u"b.bkf");
-    tree.InsertPath(u"S\\a\\1", 1);
-    tree.InsertPath(u"S\\a\\2", 2);
-    tree.InsertPath(u"S\\b\\3", 3);
-    CatalogTree::SetChecked(*tree.Root(), true);
-    auto* s = CatalogTree::FindChild(*tree.Root(), u"S");
-    auto* a = CatalogTree::FindChild(*s, u"a");
-    EXPECT_TRUE(CatalogTree::IsChecked(*tree.Root()));
-    CatalogTree::SetChecked(*CatalogTree::FindChild(*a, u"1"), false);
-    EXPECT_FALSE(CatalogTree::IsChecked(*a));
-    EXPECT_FALSE(CatalogTree::IsChecked(*tree.Root()));
-    EXPECT_TRUE(CatalogTree::IsChecked(*CatalogTree::FindChild(*s, u"b")));
+    EXPECT_NE(items.Generation(), generation);
+    EXPECT_EQ(items.Count(), 1u);
+    EXPECT_EQ(tree.FindChild(&items.TopLevel(0), u"S"), nullptr);
+    EXPECT_NE(tree.InsertPath(u"S\\x", 1), nullptr);
 }
 
 TEST(CatalogTree, ManyFilesInOneFolderStayFast)
 {
-    CatalogTree tree;
+    widgets::TreeItems items;
+    CatalogTree tree(items);
     tree.Reset(u"b.bkf");
     for (std::uint32_t k = 1; k <= 200000; ++k) {
         const std::string name = "file" + std::to_string(k);
         tree.InsertPath(u"S\\C\\dir\\" + std::u16string(name.begin(), name.end()), k);
     }
-    EXPECT_EQ(tree.ItemCount(), 200000u + 4u);
+    EXPECT_EQ(items.Count(), 200000u + 4u);
+    EXPECT_EQ(items.ItemAtRow(4)->Data(), 200000u);
 }
 
 TEST(ScanTexts, Sizes)

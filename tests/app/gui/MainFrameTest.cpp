@@ -1,37 +1,63 @@
 // The main window driven offscreen with scripted dialogs.
+#include "app/qt/HalvaneApplication.h"
 #include "app/qt/MainFrame.h"
 #include "files/TempFolders.h"
 #include "platform/qt/SingleInstance.h"
 #include "tests/app/gui/ScriptedDialogs.h"
 #include "tests/support/BackupBuilder.h"
 #include "tests/support/TempDir.h"
+#include "widgets/CheckTreeView.h"
+#include "widgets/LogView.h"
 #include "widgets/RibbonBar.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QMouseEvent>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 
 namespace halvane::testing {
 namespace {
 
+using Item = app::CatalogTree::Item;
+using widgets::CheckState;
+using widgets::CheckTreeView;
+
+// Answers the boxes of the application object's exception boundary.
+ScriptedDialogs* g_appDialogs = nullptr;
+
 QStringList LogLines(const app::CMainFrame& frame)
 {
     QStringList lines;
-    for (int i = 0; i < frame.Log()->count(); ++i)
-        lines.append(frame.Log()->item(i)->text());
+    for (int i = 0; i < frame.Log()->Count(); ++i)
+        lines.append(frame.Log()->Line(i));
     return lines;
 }
 
-QTreeWidgetItem* Child(QTreeWidgetItem* item, const QString& text)
+Item* Child(Item* item, const QString& text)
 {
-    for (int i = 0; i < item->childCount(); ++i)
-        if (item->child(i)->text(0) == text)
-            return item->child(i);
+    if (item == nullptr)
+        return nullptr;
+    for (std::size_t i = 0; i < item->ChildCount(); ++i)
+        if (QString::fromStdU16String(item->Child(i).Text()) == text)
+            return &item->Child(i);
     return nullptr;
+}
+
+Item* TopItem(const app::CMainFrame& frame)
+{
+    const widgets::TreeItems& items = frame.Tree()->Items();
+    return items.Empty() ? nullptr : &items.TopLevel(0);
+}
+
+void Press(CheckTreeView* tree, const QPoint& at, Qt::MouseButton button)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at), button, button, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &press);
 }
 
 QStringList Rows(const QTreeWidget* list)
@@ -96,12 +122,11 @@ TEST_F(MainFrame, OpenScansAndBuildsTreeListLogAndStore)
     EXPECT_TRUE(log.back().startsWith("Nelvar Halvane process completed.  "));
 
     // Tree: root, label+drive, folders; everything checked after the scan.
-    QTreeWidget* tree = frame->Tree();
-    ASSERT_EQ(tree->topLevelItemCount(), 1);
-    QTreeWidgetItem* root = tree->topLevelItem(0);
-    EXPECT_EQ(root->text(0), "demo.bkf");
-    EXPECT_EQ(root->checkState(0), Qt::Checked);
-    QTreeWidgetItem* mail = Child(Child(root, "BKFSET1(Dailyadmin)C"), "Mail");
+    ASSERT_EQ(frame->Tree()->Items().TopLevelCount(), 1u);
+    Item* root = TopItem(*frame);
+    EXPECT_EQ(root->Text(), u"demo.bkf");
+    EXPECT_EQ(root->State(), CheckState::Checked);
+    Item* mail = Child(Child(root, "BKFSET1(Dailyadmin)C"), "Mail");
     ASSERT_NE(mail, nullptr);
 
     EXPECT_EQ(frame->OnTreeItemClicked(mail), 1);
@@ -124,7 +149,7 @@ TEST_F(MainFrame, RefusesWhatTheRulesRefuse)
         dialogs.messages.clear();
         OpenAndWait(p);
         EXPECT_EQ(dialogs.messages, QStringList{"Please select valid Exchange BKF file to recover."}) << p;
-        EXPECT_EQ(frame->Tree()->topLevelItemCount(), 0);
+        EXPECT_TRUE(frame->Tree()->Items().Empty());
     }
     // A folder named .bkf makes any file in it acceptable.
     std::filesystem::create_directory(dir.File("x.bkf.d"));
@@ -133,10 +158,10 @@ TEST_F(MainFrame, RefusesWhatTheRulesRefuse)
     OpenAndWait(dir.File("x.bkf.d") + "/backup");
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(frame->RecoveredFiles(), 0);
-    EXPECT_EQ(frame->Tree()->topLevelItemCount(), 1);
+    EXPECT_EQ(frame->Tree()->Items().TopLevelCount(), 1u);
 
     // Right click before any file was found: no menu.
-    EXPECT_EQ(frame->OnTreeItemRClicked(frame->Tree()->topLevelItem(0), {}), 0);
+    EXPECT_EQ(frame->OnTreeItemRClicked(TopItem(*frame), {}), 0);
 }
 
 TEST_F(MainFrame, WhileRunningOpenAndClicksAreRefused)
@@ -195,7 +220,7 @@ TEST_F(MainFrame, SecondOpenReplacesTheCatalog)
     EXPECT_EQ(frame->RecoveredFiles(), 1);
     EXPECT_EQ(frame->Store().Count(), 1u);
     EXPECT_EQ(std::filesystem::file_size(files::CatalogStorePath()), 2274u);
-    EXPECT_EQ(frame->Tree()->topLevelItem(0)->text(0), "second.bkf");
+    EXPECT_EQ(TopItem(*frame)->Text(), u"second.bkf");
 }
 
 TEST_F(MainFrame, ContextMenuExpandsAndCollapses)
@@ -203,10 +228,10 @@ TEST_F(MainFrame, ContextMenuExpandsAndCollapses)
     OpenAndWait(backup);
     frame->m_scriptedMenuChoice = 32772;
     EXPECT_EQ(frame->OnTreeItemRClicked(nullptr, {}), 1);
-    EXPECT_FALSE(frame->Tree()->topLevelItem(0)->isExpanded());
+    EXPECT_FALSE(TopItem(*frame)->Expanded());
     frame->m_scriptedMenuChoice = 32771;
     EXPECT_EQ(frame->OnTreeItemRClicked(nullptr, {}), 1);
-    EXPECT_TRUE(frame->Tree()->topLevelItem(0)->child(0)->isExpanded());
+    EXPECT_TRUE(TopItem(*frame)->Child(0).Expanded());
 }
 
 TEST_F(MainFrame, RibbonAndPanes)
