@@ -245,6 +245,72 @@ TEST_F(MainFrame, RibbonAndPanes)
     EXPECT_EQ(frame->PropertyGrid()->topLevelItem(0)->text(0), "Exchange BKF File Information");
 }
 
+TEST_F(MainFrame, MouseOnTheTreeFillsTheListAndChecks)
+{
+    frame->show();
+    OpenAndWait(backup);
+    QCoreApplication::processEvents();
+    CheckTreeView* tree = frame->Tree();
+    Item* mail = Child(Child(TopItem(*frame), "BKFSET1(Dailyadmin)C"), "Mail");
+    ASSERT_NE(mail, nullptr);
+    Press(tree, tree->PartRect(*mail, CheckTreeView::HitPart::Label).center(), Qt::LeftButton);
+    EXPECT_EQ(frame->CurrentTreeItem(), mail);
+    EXPECT_EQ(Rows(frame->FileList()).size(), 3);
+
+    // A press on a check box unchecks the branch, then lists it with that state.
+    Press(tree, tree->PartRect(*mail, CheckTreeView::HitPart::CheckBox).center(), Qt::LeftButton);
+    EXPECT_EQ(mail->State(), CheckState::Unchecked);
+    EXPECT_EQ(TopItem(*frame)->State(), CheckState::Partial);
+    ASSERT_EQ(frame->FileList()->topLevelItemCount(), 3);
+    EXPECT_EQ(frame->FileList()->topLevelItem(0)->data(0, Qt::UserRole + 1).toInt(), 0);
+    EXPECT_EQ(frame->FileList()->topLevelItem(0)->data(0, Qt::UserRole).toUInt(), 2u) << "record of priv1.stm";
+
+    // Right press: the scripted menu answer collapses everything.
+    frame->m_scriptedMenuChoice = 32772;
+    Press(tree, tree->PartRect(*mail, CheckTreeView::HitPart::Label).center(), Qt::RightButton);
+    EXPECT_FALSE(TopItem(*frame)->Expanded());
+    EXPECT_EQ(tree->CurrentItem(), TopItem(*frame));
+}
+
+TEST_F(MainFrame, WorkFolderIsRemovedAtStartAndAtEveryTreeClick)
+{
+    const auto plant = [] {
+        const std::filesystem::path work = files::WorkFolderPath();
+        std::filesystem::create_directories(work / "nested");
+        WriteFile((work / "nested" / "preview.edb").string(), {1, 2, 3});
+        return work;
+    };
+    const auto work = plant();
+    frame = std::make_unique<app::CMainFrame>(dialogs);
+    EXPECT_FALSE(std::filesystem::exists(work));
+    OpenAndWait(backup);
+    plant();
+    EXPECT_EQ(frame->OnTreeItemClicked(TopItem(*frame)), 1);
+    EXPECT_FALSE(std::filesystem::exists(work));
+}
+
+// An object whose handler throws, as a faulty slot would.
+class Throwing : public QObject {
+public:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("handler failed");
+        return QObject::event(e);
+    }
+};
+
+TEST(ExceptionBoundary, AnEscapingExceptionIsShownAndTheProgramGoesOn)
+{
+    ASSERT_NE(g_appDialogs, nullptr);
+    g_appDialogs->messages.clear();
+    Throwing target;
+    QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g_appDialogs->messages, (QStringList{"handler failed", "handler failed"}));
+}
+
 TEST(SingleInstance, SecondLockIsRefusedAndFreedWithTheFirst)
 {
     TempDir dir;
@@ -266,7 +332,9 @@ TEST(SingleInstance, SecondLockIsRefusedAndFreedWithTheFirst)
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    halvane::testing::ScriptedDialogs appDialogs;
+    halvane::testing::g_appDialogs = &appDialogs;
+    halvane::app::HalvaneApplication app(argc, argv, appDialogs);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
