@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace halvane::widgets {
@@ -27,7 +28,18 @@ RibbonBar::RibbonBar(const QString& category, QWidget* parent) : QWidget(parent)
     panels_->addStretch();
 }
 
-void RibbonBar::AddPanel(const QString& caption)
+QIcon RibbonBar::StripIcon(const QImage& smallStrip, const QImage& largeStrip, int index)
+{
+    QIcon icon;
+    for (const QImage* strip : {&smallStrip, &largeStrip}) {
+        const int size = strip->height();
+        if (size > 0 && (index + 1) * size <= strip->width())
+            icon.addPixmap(QPixmap::fromImage(strip->copy(index * size, 0, size, size)));
+    }
+    return icon;
+}
+
+void RibbonBar::AddPanel(const QString& caption, const QIcon& icon)
 {
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -35,9 +47,18 @@ void RibbonBar::AddPanel(const QString& caption)
     column->setContentsMargins(4, 2, 4, 2);
     current_ = new QHBoxLayout;
     column->addLayout(current_);
+    auto* captionRow = new QHBoxLayout;
+    captionRow->addStretch();
+    if (!icon.isNull()) {
+        auto* iconLabel = new QLabel(frame);
+        iconLabel->setPixmap(icon.pixmap(16, 16));
+        captionRow->addWidget(iconLabel);
+    }
     auto* label = new QLabel(caption, frame);
     label->setAlignment(Qt::AlignCenter);
-    column->addWidget(label);
+    captionRow->addWidget(label);
+    captionRow->addStretch();
+    column->addLayout(captionRow);
     panels_->insertWidget(panels_->count() - 1, frame);
 }
 

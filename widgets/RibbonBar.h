@@ -16,12 +16,16 @@ class RibbonBar : public QWidget {
     Q_OBJECT
 public:
     explicit RibbonBar(const QString& category, QWidget* parent = nullptr);
-    // Starts a new panel with a caption under its buttons.
-    void AddPanel(const QString& caption);
+    // Starts a new panel with a caption (and its icon) under its buttons.
+    void AddPanel(const QString& caption, const QIcon& icon = QIcon());
     // Adds a large button with caption and tooltip to the last panel.
     QToolButton* AddButton(int id, const QString& caption, const QString& tooltip, const QIcon& icon);
     [[nodiscard]] QToolButton* Button(int id) const;
     QToolButton* ApplicationButton() const { return appButton_; }
+
+    // Image `index` of an image strip (square images side by side), as an
+    // icon with the small and the large size.
+    static QIcon StripIcon(const QImage& smallStrip, const QImage& largeStrip, int index);
 
 signals:
     void Command(int id);
