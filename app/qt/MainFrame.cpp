@@ -4,6 +4,7 @@
 #include "app/qt/FileView.h"
 #include "app/qt/OutputWnd.h"
 #include "app/qt/PropertiesWnd.h"
+#include "app/qt/QuenrixRightViewListCtrl.h"
 #include "files/TempFolders.h"
 #include "platform/FileError.h"
 #include "platform/TextCodec.h"
@@ -12,11 +13,12 @@
 #include "widgets/CheckTreeView.h"
 #include "widgets/LogView.h"
 #include "widgets/RibbonBar.h"
+#include "widgets/SplashWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDockWidget>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -24,6 +26,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QUrl>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -35,6 +39,8 @@ namespace halvane::app {
 namespace {
 
 constexpr int kRecordRole = Qt::UserRole;
+constexpr char kProductPage[] = "https://nelvar.example/halvane";
+constexpr char kHelpPage[] = "https://nelvar.example/halvane/help";
 constexpr int kCheckedRole = Qt::UserRole + 1;
 
 QString FromUtf16(const std::u16string& s)
@@ -88,16 +94,25 @@ CMainFrame::CMainFrame(platform::UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_host(std::make_unique<FrameHost>(*this))
 {
     setWindowTitle(platform::ApplicationTitle());
-    QSettings settings(platform::kCompany, QString(platform::kProduct) + "/" + platform::kVersion);
-    const int look = settings.value("ApplicationLook", 217).toInt();
-    settings.setValue("ApplicationLook", look);
+    {
+        const QSettings settings(platform::kCompany, QString(platform::kProduct) + "/" + platform::kVersion);
+        m_nLook = settings.value("ApplicationLook", kSilverLook).toInt();
+    }
+
+    auto* splash = new widgets::SplashWindow(QImage(":/images/splash.png"), QColor(255, 0, 255), "v17.0", this);
+    splash->Start();
+    OnApplicationLook(m_nLook);
 
     BuildRibbon();
     BuildPanes();
 
-    auto* link = new QLabel("<a href='https://nelvar.example/halvane'>nelvar.example</a>", this);
-    link->setOpenExternalLinks(true);
+    auto* link = new QLabel(QString("<a href='%1'>nelvar.example</a>").arg(kProductPage), this);
+    link->setToolTip(platform::ApplicationTitle());
+    connect(link, &QLabel::linkActivated, this, [this] { OnCommand(kCmdStatusLink); });
     statusBar()->addWidget(link);
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::VLine);
+    statusBar()->addWidget(separator);
     m_titlePane = new QLabel(platform::ApplicationTitle(), this);
     statusBar()->addPermanentWidget(m_titlePane);
     statusBar()->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -126,20 +141,25 @@ void CMainFrame::BuildRibbon()
 {
     m_ribbon = new widgets::RibbonBar("Nelvar Halvane", this);
     m_ribbon->ApplicationButton()->setToolTip(platform::ApplicationTitle());
-    m_ribbon->ApplicationButton()->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
-    const auto icon = [this](QStyle::StandardPixmap p) { return style()->standardIcon(p); };
-    m_ribbon->AddPanel("Halvane");
-    m_ribbon->AddButton(kCmdOpen, "Open", "Open Exchange BKF file", icon(QStyle::SP_DialogOpenButton));
-    m_ribbon->AddButton(kCmdStop, "Stop", "Stop running recovery process", icon(QStyle::SP_BrowserStop));
-    m_ribbon->AddButton(kCmdSave, "Save", "Save recovered data", icon(QStyle::SP_DialogSaveButton));
-    m_ribbon->AddButton(kCmdSearch, "Search", "Search file from the list", icon(QStyle::SP_FileDialogContentsView));
-    m_ribbon->AddButton(kCmdLog, "Log", "Save log for Exchange BKF file.", icon(QStyle::SP_FileDialogDetailedView));
-    m_ribbon->AddPanel("Exchange BKF file Snapshots");
-    m_ribbon->AddButton(kCmdLoadSnapshot, "Load", "Load Halvane Snapshot", icon(QStyle::SP_DirOpenIcon));
-    m_ribbon->AddButton(kCmdSaveSnapshot, "Save", "Save Halvane Snapshot", icon(QStyle::SP_DriveFDIcon));
-    m_ribbon->AddPanel("About Torvane");
-    m_ribbon->AddButton(kCmdHelp, "Help", "Help for Nelvar Halvane", icon(QStyle::SP_DialogHelpButton));
-    m_ribbon->AddButton(kCmdAbout, "About", "About Nelvar Halvane", icon(QStyle::SP_MessageBoxInformation));
+    m_ribbon->ApplicationButton()->setIcon(QIcon(":/images/application-button.png"));
+    m_ribbon->ApplicationButton()->setIconSize(QSize(42, 42));
+    const QImage small(":/images/ribbon-small.png");
+    const QImage large(":/images/ribbon-large.png");
+    const QImage panels(":/images/panel-icons.png");
+    const auto icon = [&](int index) { return widgets::RibbonBar::StripIcon(small, large, index); };
+    const auto panelIcon = [&](int index) { return widgets::RibbonBar::StripIcon(panels, panels, index); };
+    m_ribbon->AddPanel("Halvane", panelIcon(1));
+    m_ribbon->AddButton(kCmdOpen, "Open", "Open Exchange BKF file", icon(0));
+    m_ribbon->AddButton(kCmdStop, "Stop", "Stop running recovery process", icon(1));
+    m_ribbon->AddButton(kCmdSave, "Save", "Save recovered data", icon(2));
+    m_ribbon->AddButton(kCmdSearch, "Search", "Search file from the list", icon(3));
+    m_ribbon->AddButton(kCmdLog, "Log", "Save log for Exchange BKF file.", icon(4));
+    m_ribbon->AddPanel("Exchange BKF file Snapshots", panelIcon(2));
+    m_ribbon->AddButton(kCmdLoadSnapshot, "Load", "Load Halvane Snapshot", icon(5));
+    m_ribbon->AddButton(kCmdSaveSnapshot, "Save", "Save Halvane Snapshot", icon(6));
+    m_ribbon->AddPanel("About Torvane", panelIcon(1));
+    m_ribbon->AddButton(kCmdHelp, "Help", "Help for Nelvar Halvane", icon(7));
+    m_ribbon->AddButton(kCmdAbout, "About", "About Nelvar Halvane", icon(8));
     m_ribbon->Button(kCmdStop)->setEnabled(false);
     connect(m_ribbon, &widgets::RibbonBar::Command, this, &CMainFrame::OnCommand);
     setMenuWidget(m_ribbon);
@@ -177,15 +197,8 @@ void CMainFrame::BuildPanes()
     makeDock("Selected File Properties", m_propertiesWnd, Qt::RightDockWidgetArea)->resize(400, 200);
     ShowBkfFileProperties();
 
-    m_list = new QTreeWidget(this);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({"File Name", "File Type", "File Size(Bytes)"});
-    m_list->setColumnWidth(0, 200);
-    m_list->setColumnWidth(1, 100);
-    QFont bold("Arial");
-    bold.setBold(true);
-    m_list->header()->setFont(bold);
+    m_list = new CQuenrixRightViewListCtrl(this);
+    m_list->SetBackgroundPicture(QImage(":/images/list-background.png"));
     setCentralWidget(m_list);
     resize(1200, 800);
 }
@@ -196,6 +209,8 @@ void CMainFrame::OnCommand(int id)
     case kCmdOpen: OnOpen(); break;
     case kCmdStop:
     case kCmdStatusStop: OnStop(); break;
+    case kCmdHelp: QDesktopServices::openUrl(QUrl(kHelpPage)); break;
+    case kCmdStatusLink: QDesktopServices::openUrl(QUrl(kProductPage)); break;
     case kCmdSave:
     case kCmdSearch: {
         if (ProcessRunning() == 1)
@@ -207,6 +222,30 @@ void CMainFrame::OnCommand(int id)
     }
     default: break;
     }
+}
+
+void CMainFrame::OnApplicationLook(int id)
+{
+    if (id < kFirstLook || id > kLastLook)
+        id = kSilverLook;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_nLook = id;
+    // One visual manager for every look; 217 picks its silver scheme.
+    if (QStyle* fusion = QStyleFactory::create("Fusion"))
+        QApplication::setStyle(fusion);
+    QPalette palette = QApplication::style()->standardPalette();
+    if (id == kSilverLook) {
+        palette.setColor(QPalette::Window, QColor(226, 230, 236));
+        palette.setColor(QPalette::Button, QColor(236, 239, 243));
+        palette.setColor(QPalette::AlternateBase, QColor(240, 242, 245));
+        palette.setColor(QPalette::Highlight, QColor(120, 150, 196));
+        palette.setColor(QPalette::HighlightedText, Qt::white);
+    }
+    QApplication::setPalette(palette);
+    update();
+    QSettings settings(platform::kCompany, QString(platform::kProduct) + "/" + platform::kVersion);
+    settings.setValue("ApplicationLook", id);
+    QApplication::restoreOverrideCursor();
 }
 
 void CMainFrame::Refuse(const QString& text)
@@ -404,6 +443,9 @@ int CMainFrame::OnProcessState(int starting)
         m_progress = nullptr;
         m_stopButton = nullptr;
         m_percentPane = m_progressPane = m_foundPane = nullptr;
+        // Qt 6.4's removeWidget hides the item that follows the removed one:
+        // here the title pane.
+        m_titlePane->show();
     }
     m_ribbon->Button(kCmdStop)->setEnabled(starting != 0);
     update();

@@ -10,6 +10,7 @@
 #include "app/CatalogStore.h"
 #include "app/CatalogTree.h"
 #include "app/ScanTexts.h"
+#include "app/qt/QuenrixRightViewListCtrl.h"
 #include "app/qt/ShellFileInfo.h"
 #include "platform/qt/UserDialogs.h"
 #include "reader/BkfReader.h"
@@ -51,7 +52,13 @@ inline constexpr int WM_PROCESS_STATE = 1183;
 enum Command : int {
     kCmdOpen = 313, kCmdStop = 314, kCmdSave = 315, kCmdSearch = 316, kCmdLog = 317,
     kCmdLoadSnapshot = 318, kCmdSaveSnapshot = 319, kCmdHelp = 320, kCmdAbout = 321, kCmdStatusStop = 329,
+    kCmdStatusLink = 332,
 };
+
+// The visual looks (210 to 218); 217 is the silver scheme, the default.
+inline constexpr int kFirstLook = 210;
+inline constexpr int kLastLook = 218;
+inline constexpr int kSilverLook = 217;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -63,6 +70,9 @@ public:
     void OnOpen();
     void OnOpenPath(const QString& path);  // Open with the path already chosen
     void OnStop();
+    // Applies look `id` (210..218) and stores it in the setting "ApplicationLook".
+    void OnApplicationLook(int id);
+    [[nodiscard]] int CurrentLook() const { return m_nLook; }
 
     // Message handlers.
     int OnFileFound(const reader::CatalogFile& record);
@@ -82,7 +92,7 @@ public:
     [[nodiscard]] const CatalogStore& Store() const { return m_catalogStore; }
     [[nodiscard]] widgets::CheckTreeView* Tree() const { return m_tree; }
     [[nodiscard]] CatalogTree::Item* CurrentTreeItem() const { return m_hCurrentItem; }
-    [[nodiscard]] QTreeWidget* FileList() const { return m_list; }
+    [[nodiscard]] CQuenrixRightViewListCtrl* FileList() const { return m_list; }
     [[nodiscard]] widgets::LogView* Log() const { return m_log; }
     [[nodiscard]] QTreeWidget* PropertyGrid() const { return m_grid; }
     [[nodiscard]] QTabWidget* OutputTabs() const { return m_tabs; }
@@ -118,7 +128,7 @@ private:
     COutputWnd* m_outputWnd = nullptr;
     CPropertiesWnd* m_propertiesWnd = nullptr;
     widgets::CheckTreeView* m_tree = nullptr;
-    QTreeWidget* m_list = nullptr;
+    CQuenrixRightViewListCtrl* m_list = nullptr;
     widgets::LogView* m_log = nullptr;
     QTabWidget* m_tabs = nullptr;
     QTreeWidget* m_grid = nullptr;
@@ -136,6 +146,7 @@ private:
     CatalogTree::Item* m_hCurrentItem = nullptr;
     QString m_strBkfPath;
     int m_nRecoveredFiles = 0;
+    int m_nLook = kSilverLook;
     std::string m_bkfSizeText;
     BkfFileTimes m_bkfTimes;
 };

@@ -2,6 +2,7 @@
 #include "app/qt/HalvaneApplication.h"
 #include "app/qt/MainFrame.h"
 #include "files/TempFolders.h"
+#include "platform/qt/AppInfo.h"
 #include "platform/qt/SingleInstance.h"
 #include "tests/app/gui/ScriptedDialogs.h"
 #include "tests/support/BackupBuilder.h"
@@ -9,9 +10,13 @@
 #include "widgets/CheckTreeView.h"
 #include "widgets/LogView.h"
 #include "widgets/RibbonBar.h"
+#include "widgets/SplashWindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QStatusBar>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -243,6 +248,20 @@ TEST_F(MainFrame, RibbonAndPanes)
     EXPECT_EQ(frame->OutputTabs()->tabText(0), "Log Window");
     EXPECT_EQ(frame->OutputTabs()->tabText(1), "File Viewer");
     EXPECT_EQ(frame->PropertyGrid()->topLevelItem(0)->text(0), "Exchange BKF File Information");
+
+    // The idle status bar: the link, then the title pane at the right, also after a run.
+    frame->show();
+    QCoreApplication::processEvents();
+    OpenAndWait(backup);
+    QCoreApplication::processEvents();
+    QLabel* title = nullptr;
+    for (auto* label : frame->statusBar()->findChildren<QLabel*>())
+        if (label->text() == "Nelvar Halvane v22.0")
+            title = label;
+    ASSERT_NE(title, nullptr);
+    EXPECT_TRUE(title->isVisible());
+    EXPECT_GT(title->geometry().left(), frame->statusBar()->width() / 2);
+    EXPECT_LE(title->geometry().right(), frame->statusBar()->width());
 }
 
 TEST_F(MainFrame, MouseOnTheTreeFillsTheListAndChecks)
@@ -289,6 +308,39 @@ TEST_F(MainFrame, WorkFolderIsRemovedAtStartAndAtEveryTreeClick)
     EXPECT_FALSE(std::filesystem::exists(work));
 }
 
+TEST_F(MainFrame, ApplicationLookIsReadAppliedAndStored)
+{
+    const auto stored = [] {
+        return QSettings(platform::kCompany, "Halvane/22.0").value("ApplicationLook").toInt();
+    };
+    QSettings(platform::kCompany, "Halvane/22.0").remove("ApplicationLook");
+    frame = std::make_unique<app::CMainFrame>(dialogs);
+    EXPECT_EQ(frame->CurrentLook(), 217) << "silver without a stored look";
+    EXPECT_EQ(stored(), 217);
+    const QColor silver = QApplication::palette().color(QPalette::Window);
+
+    QSettings(platform::kCompany, "Halvane/22.0").setValue("ApplicationLook", 213);
+    frame = std::make_unique<app::CMainFrame>(dialogs);
+    EXPECT_EQ(frame->CurrentLook(), 213);
+    EXPECT_NE(QApplication::palette().color(QPalette::Window), silver) << "the default scheme";
+    frame->OnApplicationLook(217);
+    EXPECT_EQ(stored(), 217);
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), silver);
+}
+
+TEST_F(MainFrame, SplashAndRibbonPictures)
+{
+    const auto splashes = frame->findChildren<widgets::SplashWindow*>();
+    ASSERT_EQ(splashes.size(), 1);
+    EXPECT_TRUE(splashes[0]->isVisible());
+    EXPECT_FALSE(splashes[0]->mask().isEmpty()) << "the key colour shapes the window";
+    EXPECT_TRUE(splashes[0]->mask().contains(splashes[0]->rect().center()));
+    EXPECT_FALSE(splashes[0]->mask().contains(QPoint(splashes[0]->width() - 1, 0))) << "a key-coloured corner";
+    for (int id : {app::kCmdOpen, app::kCmdStop, app::kCmdAbout})
+        EXPECT_FALSE(frame->Ribbon()->Button(id)->icon().isNull()) << id;
+    EXPECT_FALSE(frame->Ribbon()->ApplicationButton()->icon().isNull());
+}
+
 // An object whose handler throws, as a faulty slot would.
 class Throwing : public QObject {
 public:
@@ -332,6 +384,9 @@ TEST(SingleInstance, SecondLockIsRefusedAndFreedWithTheFirst)
 int main(int argc, char** argv)
 {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Settings go to a folder of the test's own.
+    halvane::testing::TempDir config;
+    ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
     halvane::testing::ScriptedDialogs appDialogs;
     halvane::testing::g_appDialogs = &appDialogs;
     halvane::app::HalvaneApplication app(argc, argv, appDialogs);
