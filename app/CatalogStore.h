@@ -35,7 +35,7 @@ public:
     // Stores a found record and returns its number k. The record passed in
     // is changed to what was stored (collapsed path).
     std::uint32_t Append(reader::CatalogFile& record);
-    // Record k; zero bytes where the store ends.
+    // Record k; zero bytes where the store ends (or when it is not open).
     [[nodiscard]] reader::CatalogFile Read(std::uint32_t k) const;
     // Calls visit(k, record) for every record in order, reading in large blocks.
     template <class Visit>

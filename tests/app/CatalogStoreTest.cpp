@@ -42,6 +42,7 @@ TEST(CatalogStore, NumbersRecordsAndStoresCollapsedPathsWithoutStaleUnits)
     EXPECT_EQ(store.Read(3), reader::CatalogFile());
     store.CloseAndRemove();
     EXPECT_FALSE(std::filesystem::exists(dir.File("store")));
+    EXPECT_EQ(store.Read(1), reader::CatalogFile()) << "a closed store reads as zeros";
 }
 
 }  // namespace
