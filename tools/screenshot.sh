@@ -18,5 +18,6 @@ runtime=$(mktemp -d)
 DISPLAY=$display XDG_RUNTIME_DIR=$runtime "$build/app/halvane" res/samples/demo.bkf >/dev/null &
 app=$!
 sleep 5
-DISPLAY=$display import -window root "$out"
+# Without a window manager the window keeps its own size at the top left.
+DISPLAY=$display import -window root -crop 1200x800+0+0 +repage "$out"
 echo "wrote $out"
