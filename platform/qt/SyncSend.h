@@ -4,10 +4,11 @@
 //
 // The call is posted as a queued call; the sender first spins for a few
 // microseconds (a handler is usually done by then, and a spinning sender
-// spares the kernel a sleep and a wake-up per message), then sleeps on an
-// atomic. The posted call owns the wake-up: it fires when the call has run,
-// or when Qt drops it because target is gone; the result is then the
-// default value.
+// spares the kernel a sleep and a wake-up per message), then sleeps on a
+// condition variable. The posted call owns the wake-up: it fires when the
+// call has run, or when Qt drops it because target is gone; the result is
+// then the default value. (Not std::atomic::wait: this library's notify can
+// miss a waiter that is just going to sleep.)
 #pragma once
 
 #include <QMetaObject>
@@ -16,7 +17,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <type_traits>
 
@@ -26,6 +29,8 @@ namespace detail {
 
 struct SendState {
     std::atomic<int> done{0};
+    std::mutex mutex;
+    std::condition_variable woken;
 };
 
 // Destroyed with the last copy of the posted call: wakes the sender.
@@ -36,8 +41,11 @@ public:
     SendWakeUp& operator=(const SendWakeUp&) = delete;
     ~SendWakeUp()
     {
-        state_->done.store(1, std::memory_order_release);
-        state_->done.notify_one();
+        {
+            const std::lock_guard lock(state_->mutex);
+            state_->done.store(1, std::memory_order_release);
+        }
+        state_->woken.notify_one();
     }
 
 private:
@@ -52,8 +60,8 @@ inline void WaitForSend(SendState& state)
         while (state.done.load(std::memory_order_acquire) == 0 && std::chrono::steady_clock::now() < until) {
         }
     }
-    while (state.done.load(std::memory_order_acquire) == 0)
-        state.done.wait(0, std::memory_order_acquire);
+    std::unique_lock lock(state.mutex);
+    state.woken.wait(lock, [&] { return state.done.load(std::memory_order_acquire) != 0; });
 }
 
 }  // namespace detail

@@ -26,7 +26,7 @@ TEST(SyncSend, RunsOnTheTargetThreadAndReturnsTheResult)
     long sum = 0;
     int onUiThread = 0;
     std::thread worker([&] {
-        for (int i = 1; i <= 2000; ++i) {
+        for (int i = 1; i <= 20000; ++i) {
             sum += platform::SendToUi(&target, [&, i] {
                 onUiThread += QThread::currentThread() == target.thread();
                 return i;
@@ -36,8 +36,8 @@ TEST(SyncSend, RunsOnTheTargetThreadAndReturnsTheResult)
     });
     RunEventsUntil(finished);
     worker.join();
-    EXPECT_EQ(sum, 2000L * 2001 / 2);
-    EXPECT_EQ(onUiThread, 2000);
+    EXPECT_EQ(sum, 20000L * 20001 / 2);
+    EXPECT_EQ(onUiThread, 20000);
     EXPECT_EQ(platform::SendToUi(&target, [] { return 5; }), 5) << "a direct call on the UI thread";
 }
 
