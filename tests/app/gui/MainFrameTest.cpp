@@ -13,6 +13,7 @@
 #include "widgets/SplashWindow.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -306,6 +307,19 @@ TEST_F(MainFrame, WorkFolderIsRemovedAtStartAndAtEveryTreeClick)
     plant();
     EXPECT_EQ(frame->OnTreeItemClicked(TopItem(*frame)), 1);
     EXPECT_FALSE(std::filesystem::exists(work));
+}
+
+TEST_F(MainFrame, FileListBackgroundFollowsItsSize)
+{
+    frame->show();
+    for (const QSize size : {QSize(1000, 700), QSize(1300, 900)}) {
+        frame->resize(size);
+        QCoreApplication::processEvents();
+        const QWidget* viewport = frame->FileList()->viewport();
+        EXPECT_EQ(viewport->palette().brush(QPalette::Base).texture().size(), viewport->size()) << size.width();
+    }
+    EXPECT_EQ(frame->FileList()->header()->font().pixelSize(), 16);
+    EXPECT_TRUE(frame->FileList()->header()->font().bold());
 }
 
 TEST_F(MainFrame, ApplicationLookIsReadAppliedAndStored)
