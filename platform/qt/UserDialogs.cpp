@@ -1,9 +1,11 @@
 #include "platform/qt/UserDialogs.h"
 
+#include "platform/KitMarkup.h"
 #include "platform/qt/AppInfo.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace halvane::platform {
@@ -14,7 +16,9 @@ int QtUserDialogs::MessageBox(QWidget* owner, const QString& text, int style)
     box.setWindowTitle(ApplicationTitle());
     box.setTextFormat(Qt::RichText);
     box.setTextInteractionFlags(Qt::TextBrowserInteraction);
-    box.setText(text);
+    box.setText(QString::fromStdString(KitMarkupToHtml(text.toStdString())));
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"))
+        label->setOpenExternalLinks(true);
     box.setIcon((style & 0xF0) == kMbIconQuestion ? QMessageBox::Question : QMessageBox::Information);
     if ((style & 0x0F) == kMbYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
