@@ -70,6 +70,6 @@ int main(int argc, char** argv)
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf("tree %lu records in %lu folder(s): %.2f s, peak %ld MiB; listing %zu rows: %.2f s\n", count, folders,
-                s, u.ru_maxrss / 1024, frame.FileList()->topLevelItemCount() + std::size_t{0}, click);
+                s, u.ru_maxrss / 1024, static_cast<std::size_t>(frame.FileList()->ItemCount()), click);
     return 0;
 }

@@ -38,10 +38,8 @@ namespace halvane::app {
 
 namespace {
 
-constexpr int kRecordRole = Qt::UserRole;
 constexpr char kProductPage[] = "https://nelvar.example/halvane";
 constexpr char kHelpPage[] = "https://nelvar.example/halvane/help";
-constexpr int kCheckedRole = Qt::UserRole + 1;
 
 QString FromUtf16(const std::u16string& s)
 {
@@ -125,6 +123,10 @@ CMainFrame::~CMainFrame()
     ProcessRunning() = 0;
     WaitForWorker();
     m_catalogStore.CloseAndRemove();
+    // The child widgets outlive the members (QWidget deletes them later):
+    // they must not draw with the image list any more.
+    m_tree->SetImageList(nullptr);
+    m_list->SetImageList(nullptr);
 }
 
 std::atomic<int>& CMainFrame::ProcessRunning()
@@ -198,6 +200,7 @@ void CMainFrame::BuildPanes()
     ShowBkfFileProperties();
 
     m_list = new CQuenrixRightViewListCtrl(this);
+    m_list->SetImageList(&m_shellInfo.ImageList());
     m_list->SetBackgroundPicture(QImage(":/images/list-background.png"));
     setCentralWidget(m_list);
     resize(1200, 800);
@@ -326,7 +329,7 @@ void CMainFrame::OnOpenPath(const QString& chosen)
     m_nRecoveredFiles = 0;
     m_tabs->setCurrentIndex(0);
 
-    m_list->clear();
+    m_list->DeleteAllItems();
     m_hCurrentItem = nullptr;
     m_pReader.reset();
 
@@ -488,35 +491,34 @@ int CMainFrame::OnTreeItemClicked(CatalogTree::Item* item)
 
 void CMainFrame::FillFileList(CatalogTree::Item* item)
 {
-    m_list->clear();
+    m_list->DeleteAllItems();
     if (item == nullptr)
         return;
-    QList<QTreeWidgetItem*> rows;
+    std::vector<FileListRow> rows;
     // A child with record 0 is a folder; the clicked leaf itself always shows as a file.
     const auto addRow = [&](const CatalogTree::Item& source, bool asChild) {
-        const QString text = FromUtf16(source.Text());
-        const std::uint32_t k = source.Data();
-        auto* row = new QTreeWidgetItem(QStringList{text});
-        row->setIcon(0, m_shellInfo.ImageList().value(source.Image()));
-        row->setData(0, kRecordRole, k);
-        row->setData(0, kCheckedRole, source.IsChecked() ? 1 : 0);
-        if (asChild && k == 0) {
-            row->setText(1, "Folder");
+        FileListRow row;
+        row.text = FromUtf16(source.Text());
+        row.image = source.Image();
+        row.record = source.Data();
+        row.checked = source.IsChecked();
+        if (asChild && row.record == 0) {
+            row.typeName = QStringLiteral("Folder");
+            row.folder = true;
         } else {
-            row->setText(1, m_shellInfo.TypeName(text));
-            const std::int32_t size = k == 0 ? 0 : m_catalogStore.Read(k).SizeField();
-            row->setText(2, QString::number(size) + " ");
+            row.typeName = m_shellInfo.TypeName(row.text);
+            row.size = row.record == 0 ? 0 : m_catalogStore.Read(row.record).SizeField();
         }
-        rows.append(row);
+        rows.push_back(std::move(row));
     };
     if (!item->HasChildren()) {
         addRow(*item, false);
     } else {
-        rows.reserve(static_cast<qsizetype>(item->ChildCount()));
+        rows.reserve(item->ChildCount());
         for (std::size_t i = 0; i < item->ChildCount(); ++i)
             addRow(item->Child(i), true);
     }
-    m_list->addTopLevelItems(rows);
+    m_list->SetRows(std::move(rows));
 }
 
 int CMainFrame::OnTreeItemRClicked(CatalogTree::Item*, const QPoint& globalPos)

@@ -7,14 +7,64 @@
 
 namespace halvane::app {
 
-CQuenrixRightViewListCtrl::CQuenrixRightViewListCtrl(QWidget* parent) : QTreeWidget(parent)
+void FileListModel::SetRows(std::vector<FileListRow> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int FileListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int FileListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const FileListRow& row = rows_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        switch (index.column()) {
+        case 0: return row.text;
+        case 1: return row.typeName;
+        default: return row.folder ? QString() : QString::number(row.size) + " ";
+        }
+    case Qt::DecorationRole:
+        if (index.column() == 0 && images_ != nullptr && row.image >= 0 && row.image < images_->size())
+            return QVariant::fromValue((*images_)[row.image]);
+        return {};
+    case kRecordRole: return row.record;
+    case kCheckedRole: return row.checked ? 1 : 0;
+    default: return {};
+    }
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char* const kCaptions[] = {"File Name", "File Type", "File Size(Bytes)"};
+    return section >= 0 && section < 3 ? QString(kCaptions[section]) : QString();
+}
+
+CQuenrixRightViewListCtrl::CQuenrixRightViewListCtrl(QWidget* parent)
+    : QTreeView(parent), model_(new FileListModel(this))
 {
     setObjectName("FileList");
+    setModel(model_);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setHeaderLabels({"File Name", "File Type", "File Size(Bytes)"});
     setColumnWidth(0, 200);
     setColumnWidth(1, 100);
     setColumnWidth(2, 100);
@@ -24,6 +74,11 @@ CQuenrixRightViewListCtrl::CQuenrixRightViewListCtrl(QWidget* parent) : QTreeWid
     bold.setPixelSize(16);
     bold.setWeight(QFont::Bold);
     header()->setFont(bold);
+}
+
+QString CQuenrixRightViewListCtrl::ItemText(int row, int column) const
+{
+    return model_->index(row, column).data(Qt::DisplayRole).toString();
 }
 
 void CQuenrixRightViewListCtrl::SetBackgroundPicture(const QImage& picture)
@@ -45,7 +100,7 @@ void CQuenrixRightViewListCtrl::StretchBackground()
 
 void CQuenrixRightViewListCtrl::mousePressEvent(QMouseEvent* event)
 {
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index.isValid())
         emit ListItemClicked(index.row());
@@ -55,7 +110,7 @@ void CQuenrixRightViewListCtrl::mousePressEvent(QMouseEvent* event)
 
 void CQuenrixRightViewListCtrl::resizeEvent(QResizeEvent* event)
 {
-    QTreeWidget::resizeEvent(event);
+    QTreeView::resizeEvent(event);
     StretchBackground();
 }
 
@@ -65,12 +120,12 @@ bool CQuenrixRightViewListCtrl::viewportEvent(QEvent* event)
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = indexAt(help->pos());
         if (index.isValid())
-            QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport());
+            QToolTip::showText(help->globalPos(), index.data(Qt::ToolTipRole).toString(), viewport());
         else
             QToolTip::hideText();
         return true;
     }
-    return QTreeWidget::viewportEvent(event);
+    return QTreeView::viewportEvent(event);
 }
 
 }  // namespace halvane::app

@@ -21,10 +21,15 @@ QString CUseShGetFileInfo::TypeName(const QString& fileName) const
         return "Exchange Database";
     if (ext == "stm")
         return "Exchange Streaming File";
+    const auto known = typeNames_.constFind(ext);
+    if (known != typeNames_.constEnd())
+        return *known;
     const QMimeType type = QMimeDatabase().mimeTypeForFile(fileName, QMimeDatabase::MatchExtension);
-    if (!type.isDefault() && !type.comment().isEmpty())
-        return type.comment();
-    return ext.isEmpty() ? QStringLiteral("File") : Extension(fileName).toUpper() + " File";
+    const QString name = !type.isDefault() && !type.comment().isEmpty() ? type.comment()
+                         : ext.isEmpty()                                ? QStringLiteral("File")
+                                                                        : ext.toUpper() + " File";
+    typeNames_.insert(ext, name);
+    return name;
 }
 
 int CUseShGetFileInfo::FileIconIndex(const QString& fileName) const

@@ -24,6 +24,7 @@ public:
 
 private:
     mutable QHash<QString, int> byExtension_;
+    mutable QHash<QString, QString> typeNames_;  // by lower-case extension
     mutable QList<QIcon> images_;
     mutable int folderIndex_ = -1;
 };

@@ -66,13 +66,11 @@ void Press(CheckTreeView* tree, const QPoint& at, Qt::MouseButton button)
     QApplication::sendEvent(tree->viewport(), &press);
 }
 
-QStringList Rows(const QTreeWidget* list)
+QStringList Rows(const app::CQuenrixRightViewListCtrl* list)
 {
     QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const auto* r = list->topLevelItem(i);
-        rows.append(r->text(0) + "|" + r->text(1) + "|" + r->text(2));
-    }
+    for (int i = 0; i < list->ItemCount(); ++i)
+        rows.append(list->ItemText(i, 0) + "|" + list->ItemText(i, 1) + "|" + list->ItemText(i, 2));
     return rows;
 }
 
@@ -281,9 +279,10 @@ TEST_F(MainFrame, MouseOnTheTreeFillsTheListAndChecks)
     Press(tree, tree->PartRect(*mail, CheckTreeView::HitPart::CheckBox).center(), Qt::LeftButton);
     EXPECT_EQ(mail->State(), CheckState::Unchecked);
     EXPECT_EQ(TopItem(*frame)->State(), CheckState::Partial);
-    ASSERT_EQ(frame->FileList()->topLevelItemCount(), 3);
-    EXPECT_EQ(frame->FileList()->topLevelItem(0)->data(0, Qt::UserRole + 1).toInt(), 0);
-    EXPECT_EQ(frame->FileList()->topLevelItem(0)->data(0, Qt::UserRole).toUInt(), 2u) << "record of priv1.stm";
+    ASSERT_EQ(frame->FileList()->ItemCount(), 3);
+    EXPECT_FALSE(frame->FileList()->Row(0).checked);
+    EXPECT_EQ(frame->FileList()->Row(0).record, 2u) << "record of priv1.stm";
+    EXPECT_EQ(frame->FileList()->Row(2).record, 0u) << "the folder Logs";
 
     // Right press: the scripted menu answer collapses everything.
     frame->m_scriptedMenuChoice = 32772;
