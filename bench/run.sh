@@ -49,4 +49,6 @@ if [ -x "$build/bench/tree_bench" ]; then
   "$build/bench/tree_bench" 100000 1 2>/dev/null
   "$build/bench/tree_bench" 100000 5000 2>/dev/null
   "$build/bench/tree_bench" 200000 1 2>/dev/null
+  # Memory for a million records.
+  "$build/bench/tree_bench" 1000000 1000 2>/dev/null
 fi
