@@ -491,9 +491,10 @@ int CMainFrame::OnTreeItemClicked(CatalogTree::Item* item)
 
 void CMainFrame::FillFileList(CatalogTree::Item* item)
 {
-    m_list->DeleteAllItems();
-    if (item == nullptr)
+    if (item == nullptr) {
+        m_list->DeleteAllItems();
         return;
+    }
     std::vector<FileListRow> rows;
     // A child with record 0 is a folder; the clicked leaf itself always shows as a file.
     const auto addRow = [&](const CatalogTree::Item& source, bool asChild) {
